@@ -1,0 +1,1 @@
+#include "app/win32_controls.h"

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, only those missing.
+# Quiet when everything is already there.
+set -euo pipefail
+
+packages=(
+  cmake make g++                        # native build of the computing core
+  g++-mingw-w64-x86-64-posix            # the Windows program
+  binutils-mingw-w64-x86-64             # windres
+  libboost-dev googletest               # Boost.Multiprecision/Math, GoogleTest sources
+  wine wine64 xvfb x11-utils            # running and testing the program
+  imagemagick xdotool                   # screenshots, driving the window
+  fonts-wine fonts-liberation           # legible fonts inside Wine
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
