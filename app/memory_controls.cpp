@@ -34,14 +34,13 @@ std::optional<unsigned> MemoryControls::GetUnsigned(ControlId id) const {
   std::lock_guard<std::mutex> lock(mutex_);
   const Control* c = Find(id);
   if (c == nullptr) return std::nullopt;
-  // GetDlgItemInt (unsigned): optional leading blanks, then digits only;
-  // anything else, or a value beyond 32 bits, is not a number.
+  // As GetDlgItemInt (unsigned) reads a text: blanks, then the leading
+  // digits; no digit at all, or a value beyond 32 bits, is not a number.
   const std::string& t = c->text;
   std::size_t i = t.find_first_not_of(" \t");
-  if (i == std::string::npos || i == t.size()) return std::nullopt;
+  if (i == std::string::npos || t[i] < '0' || t[i] > '9') return std::nullopt;
   std::uint64_t value = 0;
-  for (; i < t.size(); ++i) {
-    if (t[i] < '0' || t[i] > '9') return std::nullopt;
+  for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
     value = value * 10 + static_cast<unsigned>(t[i] - '0');
     if (value > 0xFFFFFFFFu) return std::nullopt;
   }

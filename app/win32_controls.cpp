@@ -1,1 +1,109 @@
 #include "app/win32_controls.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace corvanta {
+
+std::string Win32Controls::GetText(ControlId id, std::size_t size) const {
+  if (size == 0) return {};
+  std::vector<char> buffer(size, '\0');
+  UINT length = GetDlgItemTextA(window_, id, buffer.data(), static_cast<int>(size));
+  return std::string(buffer.data(), length);
+}
+
+void Win32Controls::SetText(ControlId id, std::string_view text) {
+  std::string terminated(text);
+  SetDlgItemTextA(window_, id, terminated.c_str());
+}
+
+std::optional<unsigned> Win32Controls::GetUnsigned(ControlId id) const {
+  BOOL translated = FALSE;
+  UINT value = GetDlgItemInt(window_, id, &translated, FALSE);
+  if (!translated) return std::nullopt;
+  return value;
+}
+
+void Win32Controls::Enable(ControlId id, bool enabled) { EnableWindow(Item(id), enabled); }
+
+bool Win32Controls::IsEnabled(ControlId id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+
+void Win32Controls::Show(ControlId id, bool visible) {
+  ShowWindow(Item(id), visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Win32Controls::IsVisible(ControlId id) const {
+  // The control's own visibility flag, whatever its parent's state.
+  return (GetWindowLongPtrW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+int Win32Controls::GetSelection(ControlId id) const {
+  return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
+}
+
+std::string Win32Controls::GetItemText(ControlId id, int row) const {
+  HWND list = Item(id);
+  LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(row), 0);
+  if (length == CB_ERR || length <= 0) return {};
+  std::vector<wchar_t> wide(static_cast<std::size_t>(length) + 1, L'\0');
+  if (SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(wide.data())) == CB_ERR)
+    return {};
+  // List items are UTF-16; the computing code works on 8-bit text.
+  int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 1) return {};
+  std::string text(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), bytes, nullptr, nullptr);
+  text.resize(static_cast<std::size_t>(bytes) - 1);
+  return text;
+}
+
+bool Win32Controls::IsChecked(ControlId id) const {
+  return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Controls::SetSpinnerRange(ControlId id, int lower, int upper) {
+  // Upper bound in the low half, lower bound in the high half.
+  SendMessageW(Item(id), UDM_SETRANGE, 0,
+               MAKELPARAM(static_cast<WORD>(upper), static_cast<WORD>(lower)));
+}
+
+void Win32Controls::SetSpinnerPosition(ControlId id, int position) {
+  SendMessageW(Item(id), UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(position), 0));
+}
+
+int Win32Controls::GetSpinnerPosition(ControlId id) const {
+  return static_cast<int>(SendMessageW(Item(id), UDM_GETPOS32, 0, 0));
+}
+
+void Win32Controls::EnableMenuCommand(int command, bool enabled) {
+  EnableMenuItem(GetMenu(window_), static_cast<UINT>(command),
+                 MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool Win32Controls::IsMenuCommandEnabled(int command) const {
+  UINT state = GetMenuState(GetMenu(window_), static_cast<UINT>(command), MF_BYCOMMAND);
+  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+int Win32Controls::MenuBarItemCount() const { return GetMenuItemCount(GetMenu(window_)); }
+
+void Win32Controls::EnableMenuBarItem(int position, bool enabled) {
+  EnableMenuItem(GetMenu(window_), static_cast<UINT>(position),
+                 MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool Win32Controls::IsMenuBarItemEnabled(int position) const {
+  UINT state = GetMenuState(GetMenu(window_), static_cast<UINT>(position), MF_BYPOSITION);
+  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+void Win32Controls::RedrawMenuBar() { DrawMenuBar(window_); }
+
+void Win32Controls::Invalidate(int left, int top, int right, int bottom) {
+  RECT area = {left, top, right, bottom};
+  InvalidateRect(window_, &area, TRUE);
+}
+
+}  // namespace corvanta

@@ -1,1 +1,47 @@
+// ControlAccess over the real child windows of the main window.
+#ifndef CORVANTA_APP_WIN32_CONTROLS_H
+#define CORVANTA_APP_WIN32_CONTROLS_H
 
+#include <windows.h>
+
+#include "app/control_access.h"
+
+namespace corvanta {
+
+class Win32Controls : public ControlAccess {
+ public:
+  explicit Win32Controls(HWND window) : window_(window) {}
+
+  HWND window() const { return window_; }
+
+  std::string GetText(ControlId id, std::size_t size) const override;
+  // From a thread other than the window's this is a sent message: it
+  // returns once the window's thread has dispatched it.
+  void SetText(ControlId id, std::string_view text) override;
+  std::optional<unsigned> GetUnsigned(ControlId id) const override;
+  void Enable(ControlId id, bool enabled) override;
+  bool IsEnabled(ControlId id) const override;
+  void Show(ControlId id, bool visible) override;
+  bool IsVisible(ControlId id) const override;
+  int GetSelection(ControlId id) const override;
+  std::string GetItemText(ControlId id, int row) const override;
+  bool IsChecked(ControlId id) const override;
+  void SetSpinnerRange(ControlId id, int lower, int upper) override;
+  void SetSpinnerPosition(ControlId id, int position) override;
+  int GetSpinnerPosition(ControlId id) const override;
+  void EnableMenuCommand(int command, bool enabled) override;
+  bool IsMenuCommandEnabled(int command) const override;
+  int MenuBarItemCount() const override;
+  void EnableMenuBarItem(int position, bool enabled) override;
+  bool IsMenuBarItemEnabled(int position) const override;
+  void RedrawMenuBar() override;
+  void Invalidate(int left, int top, int right, int bottom) override;
+
+ private:
+  HWND Item(ControlId id) const { return GetDlgItem(window_, id); }
+  HWND window_;
+};
+
+}  // namespace corvanta
+
+#endif

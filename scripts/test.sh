@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds everything (native with sanitizers, and the Windows program) and runs
+# every test: the native ones directly, the Windows ones under Wine with a
+# private X display. Ends with CTest's summary.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+scripts/install-deps.sh
+mkdir -p build
+log=build/build.log
+: > "$log"
+
+build() {  # build DIR [cmake options...]
+  local dir=$1; shift
+  if ! { cmake -S . -B "build/$dir" "$@" && cmake --build "build/$dir" -j"$(nproc)"; } >>"$log" 2>&1; then
+    grep -E 'error|Error' "$log" | head -40
+    echo "Build of $dir failed; the whole log is in $log" >&2
+    exit 1
+  fi
+}
+build native -DCORVANTA_SANITIZE=ON
+build windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+
+export WINEPREFIX=$root/build/wine-prefix
+scripts/wine-prefix.sh
+
+# Both builds' tests in one CTest session.
+cat > build/CTestTestfile.cmake <<'CTEST'
+subdirs("native" "windows")
+CTEST
+
+source scripts/xvfb.sh
+start_xvfb
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Start the Wine server and its services outside CTest: a service started by
+# the first test would inherit CTest's output pipe and hold it open.
+wineserver -p
+wine cmd /c exit </dev/null >/dev/null 2>&1
+cleanup() { wineserver -k 2>/dev/null || true; stop_xvfb; }
+trap cleanup EXIT
+
+ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 900

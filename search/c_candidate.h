@@ -1,0 +1,23 @@
+// One index train whose C constant gives a feed near the wanted feed rate.
+#ifndef CORVANTA_SEARCH_C_CANDIDATE_H
+#define CORVANTA_SEARCH_C_CANDIDATE_H
+
+#include <cstdint>
+
+#include "numeric/number_types.h"
+
+namespace corvanta {
+
+struct CCandidate {
+  std::uint16_t g0 = 0;  // driven pair: first, second
+  std::uint16_t g1 = 0;
+  std::uint16_t g2 = 0;  // driving pair: first, second
+  std::uint16_t g3 = 0;
+  // |train ratio - IndexRatio(Ctarget)|; also what makes two trains "the same".
+  Decimal100 indexDeviation;
+  Decimal100 C;  // 0 until the candidate search has finished
+};
+
+}  // namespace corvanta
+
+#endif

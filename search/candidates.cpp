@@ -1,0 +1,62 @@
+#include "search/candidates.h"
+
+#include <cstddef>
+
+#include "search/bracket_search.h"
+#include "search/c_from_index_ratio.h"
+
+namespace corvanta {
+
+std::optional<Decimal100> WholeC(const Decimal100& c) {
+  static const Decimal100 closeEnough("1e-96");
+  const Decimal100 rounded = round(c);  // halves away from zero
+  if (abs(c - rounded) < closeEnough) return rounded;
+  return std::nullopt;
+}
+
+bool FindCandidates(SearchState& state, const ControlAccess& window, const JobValues& job) {
+  const PairTable& table = state.pairTable;
+  const Decimal100 target = IndexRatio(job.cTarget, job.index);
+  // IndexRatio falls with C for one sign and grows for the other, so either
+  // end of the C window may give the smaller ratio.
+  const Decimal100 atMin = IndexRatio(job.cMin, job.index);
+  const Decimal100 atMax = IndexRatio(job.cMax, job.index);
+  const bool minIsLower = atMin < atMax;
+  const Decimal100& lower = minIsLower ? atMin : atMax;
+  const Decimal100& upper = minIsLower ? atMax : atMin;
+
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    BracketSearch(table, i, target, [&](std::size_t mid, const Decimal100& y) {
+      if (!(y > lower && y < upper)) return;  // NaN anywhere: not inside
+      const Decimal100 deviation = abs(y - target);
+      // An ordered set cannot hold NaN; a NaN target has no window anyway.
+      if (isnan(deviation)) return;
+      if (!state.seenDeviations.insert(deviation).second) return;
+      state.candidates.push_back({table[i].first, table[i].second, table[mid].first,
+                                  table[mid].second, deviation, Decimal100(0)});
+    });
+  }
+
+  // From the back, so that dropping a candidate does not disturb the ones
+  // still to be visited.
+  for (std::size_t k = state.candidates.size(); k-- > 0;) {
+    CCandidate& candidate = state.candidates[k];
+    const Decimal100 y = (Decimal100(candidate.g2) * Decimal100(candidate.g3)) /
+                         (Decimal100(candidate.g0) * Decimal100(candidate.g1));
+    const auto c = CFromIndexRatio(y, window);
+    if (!c) {
+      state.candidates.clear();
+      return false;
+    }
+    if (!job.wholeC) {
+      candidate.C = *c;
+    } else if (const auto whole = WholeC(*c)) {
+      candidate.C = *whole;
+    } else {
+      state.candidates.erase(state.candidates.begin() + static_cast<std::ptrdiff_t>(k));
+    }
+  }
+  return true;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,98 @@
+#include "search/search_worker.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "resources/resource.h"
+#include "search/bracket_search.h"
+
+namespace corvanta {
+
+namespace {
+
+// Inserts after every entry of equal error, as a stable sort after an append
+// would, so the same job keeps the same entries at the cut on every build.
+void KeepMatch(std::vector<SolveResult>& best, SolveResult match) {
+  const auto at = std::lower_bound(
+      best.begin(), best.end(), match.feedError,
+      [](const SolveResult& kept, const Decimal100& error) { return kept.feedError < error; });
+  best.insert(at, std::move(match));
+  if (best.size() > kMaxResults) best.resize(kMaxResults);
+}
+
+}  // namespace
+
+Decimal100 FeedRatio(const Decimal100& c, const Decimal100& feedConstant,
+                     const Decimal100& sinHelix, const Decimal100& piOverPn) {
+  return piOverPn / (c * feedConstant) / sinHelix;
+}
+
+Decimal100 FeedRatio(const Decimal100& c, const WorkerContext& context) {
+  return FeedRatio(c, context.feedConstant, context.sinHelix, context.piOverPn);
+}
+
+double FeedTolerance(bool wholeC) { return wholeC ? 1.5e-5 : 5e-6; }
+
+std::string ProgressText(std::uint32_t done, std::size_t candidateCount,
+                         unsigned logicalProcessors) {
+  char text[170];
+  std::snprintf(text, sizeof text,
+                "Processing %i of %i C constants using %i logical processors... "
+                "Press Escape to break early",
+                static_cast<int>(done), static_cast<int>(candidateCount),
+                static_cast<int>(logicalProcessors));
+  return text;
+}
+
+unsigned SearchWorker(const WorkerContext& context) {
+  SearchState& state = *context.state;
+  const std::vector<CCandidate>& candidates = state.candidates;
+  const PairTable& table = state.pairTable;
+  // The tolerance is a double and is compared with all of its binary digits.
+  const Decimal100 tolerance(FeedTolerance(context.wholeC));
+  const auto stopRequested = [&state] {
+    return state.stopRequested.load(std::memory_order_relaxed);
+  };
+
+  std::vector<SolveResult> best;
+  const std::size_t end = std::min<std::size_t>(context.rangeEnd, candidates.size());
+  for (std::size_t k = context.rangeBegin; k < end; ++k) {
+    if (stopRequested()) break;
+    const std::uint32_t done = state.progressCounter.fetch_add(1) + 1;
+    if (done % 100 == 0 && context.window != nullptr) {
+      context.window->SetText(IDC_C_LINE,
+                              ProgressText(done, candidates.size(), context.logicalProcessors));
+    }
+
+    const CCandidate& candidate = candidates[k];
+    // A C of 1e-110 (no usable C) asks for an enormous ratio, and a feed
+    // constant of 0 for an infinite one: no train comes within tolerance.
+    const Decimal100 wanted = FeedRatio(candidate.C, context);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      if (stopRequested()) break;
+      const Bracket bracket = BracketSearch(table, i, wanted);
+      for (std::size_t j = bracket.lo; j <= bracket.hi; ++j) {
+        const Decimal100 error = abs(TrainRatio(table, j, i) - wanted);
+        if (isnan(error) || !(error < tolerance)) continue;
+        // Only a match better than the last one kept enters, even while
+        // fewer than kMaxResults are kept.
+        if (!best.empty() && !(best.back().feedError > error)) continue;
+        KeepMatch(best, SolveResult{{table[i].first, table[i].second},
+                                    {table[j].first, table[j].second},
+                                    {candidate.g0, candidate.g1},
+                                    {candidate.g2, candidate.g3},
+                                    error,
+                                    candidate.C});
+      }
+    }
+  }
+
+  if (!best.empty()) {
+    std::lock_guard<std::mutex> lock(state.resultsMutex);
+    state.results.insert(state.results.end(), best.begin(), best.end());
+  }
+  return 0;
+}
+
+}  // namespace corvanta

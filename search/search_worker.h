@@ -1,0 +1,56 @@
+// The thread body that finds feed trains for a range of C candidates.
+#ifndef CORVANTA_SEARCH_SEARCH_WORKER_H
+#define CORVANTA_SEARCH_SEARCH_WORKER_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/control_access.h"
+#include "numeric/number_types.h"
+#include "search/search_state.h"
+
+namespace corvanta {
+
+// What one worker needs; the driver fills every field before starting it and
+// keeps the context alive until the worker has returned.
+struct WorkerContext {
+  ControlAccess* window = nullptr;  // for the progress text on the status line
+  std::uint32_t rangeBegin = 0;     // candidates rangeBegin .. rangeEnd - 1
+  std::uint32_t rangeEnd = 0;
+  Decimal100 feedConstant;          // Kf as the candidate search used it
+  Decimal100 sinHelix;
+  Decimal100 piOverPn;
+  bool wholeC = false;
+  SearchState* state = nullptr;
+  unsigned logicalProcessors = 0;   // only shown in the progress text
+};
+
+// The feed train ratio that C asks for: piOverPn / (C x Kf) / sinHelix.
+Decimal100 FeedRatio(const Decimal100& c, const Decimal100& feedConstant,
+                     const Decimal100& sinHelix, const Decimal100& piOverPn);
+Decimal100 FeedRatio(const Decimal100& c, const WorkerContext& context);
+
+// Largest feed error kept (exclusive). Whole C constants are rarer, so they
+// are allowed a looser feed.
+double FeedTolerance(bool wholeC);
+
+// Most matches one worker keeps, and the most the display offers.
+inline constexpr std::size_t kMaxResults = 200;
+
+// The status-line text after `done` candidates.
+std::string ProgressText(std::uint32_t done, std::size_t candidateCount,
+                         unsigned logicalProcessors);
+
+// For each candidate of the range, the feed trains within tolerance; keeps
+// the best kMaxResults (smallest feed error first, a match only when it beats
+// the last one kept) and appends them to state->results under resultsMutex.
+// Counts every candidate it starts in state->progressCounter and writes the
+// progress text at every hundredth count. Stops early, still handing over
+// what it found, when stopRequested is set. Safe to run on several threads at
+// once over the same state. Returns 0.
+unsigned SearchWorker(const WorkerContext& context);
+
+}  // namespace corvanta
+
+#endif

@@ -1,0 +1,54 @@
+// The values kept from one run to the next: the machine's index and feed
+// constants, the usual feed rate and the shop's change-gear stock.
+#ifndef CORVANTA_SETTINGS_APP_SETTINGS_H
+#define CORVANTA_SETTINGS_APP_SETTINGS_H
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "app/control_access.h"
+#include "settings/profile_store.h"
+
+namespace corvanta {
+
+// Longest texts kept, when read and when saved.
+inline constexpr std::size_t kIndexConstantMaxLength = 6;
+inline constexpr std::size_t kFeedConstantMaxLength = 40;
+inline constexpr std::size_t kFeedRateMaxLength = 10;
+inline constexpr std::size_t kGearStockTextMaxLength = 154;
+
+// Read once at start; only the creation of the window's controls uses them.
+// Each text is at most its ...MaxLength characters long.
+struct AppSettings {
+  std::string indexConstant;  // initial "Index Const:"
+  std::string feedConstant;   // initial "Feed Const:"
+  std::string feedRate;       // initial "Feed Rate:"
+  std::string gearStockText;  // source of the gear-stock cells (GearStockCellText)
+};
+
+// The settings when the file, its section or a key is missing: index
+// constant 30, feed constant 0.075, feed rate .025, and gears of 30 to 90
+// teeth owned.
+AppSettings DefaultAppSettings();
+
+// Reads the four keys from the settings file below `dataFolder` (see
+// LocateSettings). Missing keys give their defaults; a key present with an
+// empty value gives "". Nothing is created.
+AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::string>& dataFolder);
+// The program's start: the system store and CommonDataFolder().
+AppSettings LoadSettings();
+
+// "Save Settings": the index constant, feed constant and feed rate fields
+// (cut to their longest texts) and the 154 gear-stock cells go to the
+// settings file below `dataFolder`, whose folder chain is created first.
+// Other sections, keys and lines of the file are kept. True when all four
+// values were written; the program itself reports nothing either way.
+bool SaveSettings(const ControlAccess& controls, ProfileStore& store,
+                  const std::optional<std::string>& dataFolder);
+// The menu command: the system store and CommonDataFolder().
+bool SaveSettings(const ControlAccess& controls);
+
+}  // namespace corvanta
+
+#endif

@@ -1,0 +1,156 @@
+#include "settings/portable_profile_store.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include "settings/ini_text.h"
+
+namespace corvanta {
+namespace fs = std::filesystem;
+namespace {
+
+std::string CutToBuffer(std::string text, std::size_t bufferSize) {
+  if (bufferSize == 0) return {};
+  if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
+  return text;
+}
+
+// The whole file, or nullopt when it cannot be read to its end. Only regular
+// files are opened: a pipe or a device at the settings path must not block
+// the program.
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  std::FILE* file = std::fopen(path.string().c_str(), "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string text;
+  char chunk[4096];
+  std::size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
+  // A read that broke off half-way must not pass for the whole file: it
+  // would be written back without its end.
+  bool complete = std::ferror(file) == 0;
+  std::fclose(file);
+  if (!complete) return std::nullopt;
+  return text;
+}
+
+bool SyncToDisk(std::FILE* file) {
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
+}
+
+// A name next to `target` that no file has yet; two programs saving at once
+// then never share a temporary file.
+std::optional<fs::path> FreshTemporaryName(const fs::path& target) {
+  static std::atomic<unsigned> counter{0};
+  auto seed = static_cast<unsigned long long>(
+      std::chrono::steady_clock::now().time_since_epoch().count());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned long long tag = seed ^ (static_cast<unsigned long long>(++counter) << 40);
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%llx.tmp", tag);
+    fs::path candidate = target;
+    candidate += suffix;
+    std::error_code ec;
+    if (!fs::exists(candidate, ec) && !ec) return candidate;
+  }
+  return std::nullopt;
+}
+
+bool WriteFileCompletely(const fs::path& path, const std::string& text) {
+  std::FILE* file = std::fopen(path.string().c_str(), "wb");
+  if (file == nullptr) return false;
+  bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  ok = std::fflush(file) == 0 && ok;
+  ok = ok && SyncToDisk(file);
+  ok = std::fclose(file) == 0 && ok;
+  return ok;
+}
+
+bool ReplaceFile(const fs::path& target, const std::string& text, bool targetExists) {
+  std::optional<fs::path> temporary = FreshTemporaryName(target);
+  if (!temporary) return false;
+  std::error_code ec;
+  bool ok = WriteFileCompletely(*temporary, text);
+  if (ok && targetExists) {
+    // Keep who may read and write the settings as it was.
+    fs::permissions(*temporary, fs::status(target, ec).permissions(), ec);
+  }
+  if (ok) {
+    fs::rename(*temporary, target, ec);
+    ok = !ec;
+  }
+  if (!ok) fs::remove(*temporary, ec);
+  return ok;
+}
+
+}  // namespace
+
+std::string PortableProfileStore::ReadString(const std::string& path, const std::string& section,
+                                             const std::string& key,
+                                             const std::string& defaultValue,
+                                             std::size_t bufferSize) const {
+  std::optional<std::string> text = ReadWholeFile(path);
+  std::optional<std::string> value;
+  if (text) value = FindProfileValue(*text, section, key);
+  return CutToBuffer(value ? *value : defaultValue, bufferSize);
+}
+
+bool PortableProfileStore::WriteString(const std::string& path, const std::string& section,
+                                       const std::string& key, std::string_view value) {
+  std::error_code ec;
+  fs::path target = path;
+  // A link keeps pointing at the settings: the file it names is replaced.
+  if (fs::is_symlink(target, ec)) {
+    target = fs::weakly_canonical(target, ec);
+    if (ec) return false;
+  }
+  fs::file_status status = fs::status(target, ec);
+  bool exists = status.type() != fs::file_type::not_found;
+  if (ec && exists) return false;  // cannot tell what is there: leave it
+  std::string text;
+  if (exists) {
+    std::optional<std::string> old = ReadWholeFile(target);
+    if (!old) return false;  // replacing it would lose whatever it holds
+    text = std::move(*old);
+  }
+  return ReplaceFile(target, WithProfileValue(text, section, key, value), exists);
+}
+
+void PortableProfileStore::Flush(const std::string& path) {
+#ifndef _WIN32
+  // Each write already synced its file; syncing the folder makes the renames
+  // themselves survive a power cut.
+  fs::path folder = fs::path(path).parent_path();
+  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+#else
+  (void)path;
+#endif
+}
+
+bool PortableProfileStore::CreateFolders(const std::string& folder) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  return fs::is_directory(folder, ec);
+}
+
+}  // namespace corvanta
