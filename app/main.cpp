@@ -3,8 +3,12 @@
 #include <windows.h>
 
 #include "resources/resource.h"
+#include "settings/app_settings.h"
 
 namespace {
+
+// The saved constants, feed rate and gear stock: the controls' first texts.
+corvanta::AppSettings appSettings;
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -18,6 +22,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showState) {
+  appSettings = corvanta::LoadSettings();
   wchar_t title[100] = L"";
   wchar_t className[100] = L"";
   LoadStringW(instance, IDS_APP_TITLE, title, 100);
