@@ -73,9 +73,8 @@ std::optional<ExactRatio> DecimalTextRatio(std::string_view text) {
 
   const bool negative = !digits.empty() && digits.front() == '-';
   const std::size_t first = negative ? 1 : 0;
-  if (first == digits.size() ||
-      !std::all_of(digits.begin() + static_cast<std::ptrdiff_t>(first), digits.end(),
-                   IsDecimalDigit)) {
+  if (first == digits.size() || !std::all_of(digits.begin() + static_cast<std::ptrdiff_t>(first),
+                                             digits.end(), IsDecimalDigit)) {
     return std::nullopt;
   }
   // cpp_int's reader takes a leading 0 as an octal prefix ("0125" is 85, and

@@ -2,9 +2,9 @@
 //
 // The geometry lines and the range checks of the fields work in doubles
 // read with the C library's conversions: leading blanks skipped, the longest
-// numeric prefix taken, 0 for an empty or non-numeric text. glibc and the
-// MinGW-w64 runtime (its own correctly rounded strtod, not msvcrt's) agree
-// on every text, including "inf", "nan" and hexadecimal ones.
+// numeric prefix taken, 0 for an empty or non-numeric text. The Windows build
+// links MinGW-w64's own correctly rounded strtod (not msvcrt's), which reads
+// digit strings exactly as glibc does, and "inf", "nan" and "0x10" alike.
 #ifndef CORVANTA_NUMERIC_FIELD_NUMBER_H
 #define CORVANTA_NUMERIC_FIELD_NUMBER_H
 

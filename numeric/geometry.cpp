@@ -37,8 +37,8 @@ std::string TakeLine(std::ostringstream& stream) {
 }  // namespace
 
 double GeometryCosine(double radians) {
-  // Binary100 arithmetic is the same code in both builds; its 333 bits
-  // leave the rounding to double unambiguous.
+  // Binary100 arithmetic is the same code in both builds, and with some 330
+  // bits the one rounding to double is never in doubt.
   return cos(Binary100(radians)).convert_to<double>();
 }
 

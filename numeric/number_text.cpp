@@ -26,13 +26,9 @@ std::string WriteFixed(const Number& value, int decimals) {
 
 }  // namespace
 
-std::string FixedText(const Decimal100& value, int decimals) {
-  return WriteFixed(value, decimals);
-}
+std::string FixedText(const Decimal100& value, int decimals) { return WriteFixed(value, decimals); }
 
-std::string FixedText(const Binary100& value, int decimals) {
-  return WriteFixed(value, decimals);
-}
+std::string FixedText(const Binary100& value, int decimals) { return WriteFixed(value, decimals); }
 
 std::string FixedText(double value, int decimals) {
   // 0.0 / 0.0 is a NaN with the sign bit set: glibc writes it "-nan" and
