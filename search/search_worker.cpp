@@ -14,9 +14,9 @@ namespace {
 // Inserts after every entry of equal error, as a stable sort after an append
 // would, so the same job keeps the same entries at the cut on every build.
 void KeepMatch(std::vector<SolveResult>& best, SolveResult match) {
-  const auto at = std::lower_bound(
+  const auto at = std::upper_bound(
       best.begin(), best.end(), match.feedError,
-      [](const SolveResult& kept, const Decimal100& error) { return kept.feedError < error; });
+      [](const Decimal100& error, const SolveResult& kept) { return error < kept.feedError; });
   best.insert(at, std::move(match));
   if (best.size() > kMaxResults) best.resize(kMaxResults);
 }

@@ -59,17 +59,6 @@ TEST(SetupTable, RowsFollowTheMachineRules) {
   }
 }
 
-TEST(SetupTable, RowsNamedInTheManual) {
-  const MachineSetup* row0 = SetupForRow(0);  // the row selected at start
-  ASSERT_NE(row0, nullptr);
-  EXPECT_EQ(std::string(row0->sheet.hand), "Using: Right-Handed Hob to cut: Right-Handed Gear");
-  EXPECT_EQ(std::string(row0->sheet.studs), "Intermediate Studs: Index: 1; Feed: 1");
-  EXPECT_EQ(std::string(SetupForRow(2)->sheet.studs), "Intermediate studs: Index: 1; Feed: 1");
-  EXPECT_EQ(std::string(SetupForRow(5)->sheet.studs), "Intermediate Studs: Index: 2; Feed: 1");
-  EXPECT_EQ(std::string(SetupForRow(7)->sheet.sign), "Sign: Minus");
-  EXPECT_EQ(std::string(SetupForRow(7)->sheet.direction), "Direction of Cut: Top Going");
-}
-
 TEST(SetupTable, NoRowMeansNoSetupAndPlus) {
   for (const int row : {-1, 8, 1000}) {
     EXPECT_EQ(SetupForRow(row), nullptr) << row;

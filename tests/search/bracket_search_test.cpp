@@ -56,14 +56,5 @@ TEST(BracketSearch, HandWorkedBracketsAndSteps) {
   }
 }
 
-TEST(BracketSearch, RatioDividesByTheIntegerProduct) {
-  // 1/3 divided by an integer and by a Decimal100 differ in the last digits;
-  // the search uses the integer form throughout.
-  const PairTable table = MakePairTable({20, 30});  // 400, 600, 600, 900
-  const Decimal100 y = TrainRatio(table, 0, 3);     // 400 / 900 = 4/9
-  EXPECT_EQ(y, Decimal100(400) / 900u);
-  EXPECT_LE(testing::RelativeErrorInEps(y, testing::Rational(4, 9)), 1.0);
-}
-
 }  // namespace
 }  // namespace corvanta

@@ -42,7 +42,7 @@ TEST(JobValues, AllowanceFollowsTheFeedRateTextLength) {
     // With helix 30 and pitch 10: C = (pi / 10) / (rate * 1/2). The
     // allowance enters as the exact value of the double, which sits 1e-17
     // away from the decimal fraction; 100 eps would not hide the difference.
-    const Rational fr = ToRational(values->feedRate), t = ToRational(allowance);
+    const Rational fr = ToRational(values->feedRate), t = Rational(allowance);
     const Rational piOverPn = PiRational() / 10;
     EXPECT_LE(RelativeErrorInEps(values->cMin, piOverPn / (fr + t) * 2), 100.0) << text;
     if (fr > t) {

@@ -82,19 +82,6 @@ inline Rational ToRational(const Decimal100& x) {
   return value / power;
 }
 
-// The exact value of a double.
-inline Rational ToRational(double x) {
-  int exponent = 0;
-  const double mantissa = std::frexp(x, &exponent);
-  const auto scaled = static_cast<std::int64_t>(std::ldexp(mantissa, 60));
-  Rational value{scaled};
-  exponent -= 60;
-  const Rational power{boost::multiprecision::pow(boost::multiprecision::cpp_int(2),
-                                                  static_cast<unsigned>(std::abs(exponent)))};
-  if (exponent >= 0) return value * power;
-  return value / power;
-}
-
 // Pi to 120 decimals, far beyond what any comparison here resolves.
 inline Rational PiRational() {
   const std::string digits =
