@@ -8,9 +8,11 @@ packages=(
   g++-mingw-w64-x86-64-posix            # the Windows program
   binutils-mingw-w64-x86-64             # windres
   libboost-dev googletest               # Boost.Multiprecision/Math, GoogleTest sources
+  libcli11-dev nlohmann-json3-dev       # options and JSON of the command-line solver
   wine wine64 xvfb x11-utils            # running and testing the program
   imagemagick xdotool                   # screenshots, driving the window
   fonts-wine fonts-liberation           # legible fonts inside Wine
+  libcairo2-dev pkg-config ghostscript  # the set-up sheet as PDF; PostScript prints to PNG
 )
 
 missing=()

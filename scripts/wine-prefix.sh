@@ -8,23 +8,23 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 stamp=$WINEPREFIX/.corvanta-ready
-[ -f "$stamp" ] && exit 0
+if [ ! -f "$stamp" ]; then
 
-echo "Preparing the Wine prefix in $WINEPREFIX (first run only)"
-mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
-wineserver -w
-# No crash dialogs: a crashing test must fail, not wait for a click.
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  echo "Preparing the Wine prefix in $WINEPREFIX (first run only)"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  # No crash dialogs: a crashing test must fail, not wait for a click.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
-# Wine's own fonts (Tahoma, Symbol, MS Sans Serif) and metric-compatible
-# replacements for the faces the program asks for.
-fonts=$WINEPREFIX/drive_c/windows/Fonts
-mkdir -p "$fonts"
-cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.ttc "$fonts"/ 2>/dev/null || true
-cp -n /usr/share/fonts/truetype/liberation/*.ttf "$fonts"/ 2>/dev/null || true
-reg=$(mktemp --suffix=.reg)
-cat > "$reg" <<'REG'
+  # Wine's own fonts (Tahoma, Symbol, MS Sans Serif) and metric-compatible
+  # replacements for the faces the program asks for.
+  fonts=$WINEPREFIX/drive_c/windows/Fonts
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.ttc "$fonts"/ 2>/dev/null || true
+  cp -n /usr/share/fonts/truetype/liberation/*.ttf "$fonts"/ 2>/dev/null || true
+  reg=$(mktemp --suffix=.reg)
+  cat > "$reg" <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
@@ -33,7 +33,43 @@ REGEDIT4
 "Courier New"="Liberation Mono"
 "Segoe UI"="Tahoma"
 REG
-wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
-rm -f "$reg"
-wineserver -w
-touch "$stamp"
+  wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+  rm -f "$reg"
+  wineserver -w
+  touch "$stamp"
+fi
+
+# Later additions, each applied once, also to prefixes made before them.
+# They leave the wine server running: other programs may use the prefix.
+
+# The main window's face, "Segoe UI", is not in Wine. Tahoma, its usual
+# stand-in, is wider: labels laid out for Segoe UI lose their ends ("Hob
+# Threads:", "Feed Rate:"). Lato keeps every label whole, both in the main
+# font and in the narrow one of "Normal Diametral Pitch:".
+lato_stamp=$WINEPREFIX/.corvanta-segoe-lato
+lato=/usr/share/fonts/truetype/lato/Lato-Regular.ttf
+if [ ! -f "$lato_stamp" ]; then
+  if [ ! -f "$lato" ] && [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get install -y -qq fonts-lato >/dev/null 2>&1 ||
+      { apt-get update -qq >/dev/null 2>&1 && apt-get install -y -qq fonts-lato >/dev/null 2>&1; } ||
+      true
+  fi
+  if [ -f "$lato" ]; then
+    fonts=$WINEPREFIX/drive_c/windows/Fonts
+    mkdir -p "$fonts"
+    cp -n /usr/share/fonts/truetype/lato/Lato-*.ttf "$fonts"/
+    reg=$(mktemp --suffix=.reg)
+    cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Segoe UI"="Lato"
+REG
+    wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
+    rm -f "$reg"
+    touch "$lato_stamp"
+  else
+    echo "fonts-lato is missing: the window shows Segoe UI's texts in Tahoma" >&2
+  fi
+fi

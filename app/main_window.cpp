@@ -1,0 +1,161 @@
+#include "app/main_window.h"
+
+#include "app/clear_results.h"
+#include "app/close_guard.h"
+#include "app/create_controls.h"
+#include "app/fraction_bars.h"
+#include "app/pages.h"
+#include "app/setup_row_drawing.h"
+#include "app/solve_command.h"
+#include "app/validate_inputs.h"
+#include "app/win32_controls.h"
+#include "app/window_fonts.h"
+#include "numeric/geometry.h"
+#include "print/print_job.h"
+#include "resources/resource.h"
+#include "search/solve_driver.h"
+
+namespace corvanta {
+namespace {
+
+constexpr int kTitleLength = 100;
+constexpr UINT kSetupRowHeight = 22;
+
+// The settings the controls start from, and the fonts they wear; both belong
+// to the one main window of the process.
+AppSettings startSettings;
+WindowFonts windowFonts;
+
+void OnCreate(HWND window) { windowFonts = CreateControls(window, startSettings); }
+
+void OnDestroy() {
+  // Should a search still run, the lists are freed when it ends instead.
+  ReleaseSearchLists(ProgramSearchState());
+  DeleteWindowFonts(windowFonts);
+  PostQuitMessage(0);
+}
+
+void OnPaint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  // The bars belong to the result display, which the caption stands for.
+  if (IsWindowVisible(GetDlgItem(window, IDC_RESULT_CAPTION))) {
+    for (const BarLine& bar : kFractionBars) {
+      MoveToEx(dc, bar.fromX, bar.y, nullptr);
+      LineTo(dc, bar.toX, bar.y);
+    }
+  }
+  EndPaint(window, &paint);
+}
+
+void OnDrawItem(WPARAM id, LPARAM lParam) {
+  if (id == IDC_HAND_CUT_CHOOSER) DrawSetupRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+}
+
+void OnMeasureItem(WPARAM id, LPARAM lParam) {
+  if (id == IDC_HAND_CUT_CHOOSER)
+    reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kSetupRowHeight;
+}
+
+void OnTeethListCommand(HWND window, WORD notification) {
+  if (notification != CBN_SELCHANGE) return;
+  Win32Controls controls(window);
+  UpdateGeometry(controls);
+  ClearResults(controls);
+  ValidateInputs(controls);
+}
+
+void OnChooserCommand(HWND window, WORD notification) {
+  if (notification != CBN_SELCHANGE) return;
+  Win32Controls controls(window);
+  ClearResults(controls);
+  ValidateInputs(controls);
+  // The closed box then shows the chosen row without the focus look.
+  SetFocus(nullptr);
+}
+
+void OnWholeCClicked(HWND window) {
+  Win32Controls controls(window);
+  ValidateInputs(controls);
+  ClearResults(controls);
+}
+
+void OnPageCommand(HWND window, int page) {
+  Win32Controls controls(window);
+  PageCommand(controls, page);
+}
+
+void OnPrint(HWND window) {
+  RunWhileBusy(window, [&] { PrintSelectedResult(window, ProgramSearchState().results); });
+}
+
+void OnSaveSettings(HWND window) { SaveSettings(Win32Controls(window)); }
+
+void OnMenuSelect(HWND window) {
+  Win32Controls controls(window);
+  UpdateSaveSettingsItem(controls);
+}
+
+void OnCommand(HWND window, WPARAM wParam) {
+  const WORD notification = HIWORD(wParam);
+  switch (LOWORD(wParam)) {
+    case IDC_SOLVE_BUTTON: SolveCommand(window); break;
+    case IDC_EXIT_BUTTON: CloseMainWindow(window); break;
+    case IDC_NUMBER_OF_TEETH: OnTeethListCommand(window, notification); break;
+    case IDC_HAND_CUT_CHOOSER: OnChooserCommand(window, notification); break;
+    case IDC_WHOLE_C_ONLY: OnWholeCClicked(window); break;
+    case IDM_EXIT: CloseMainWindow(window); break;
+    case IDM_MAIN_PAGE: OnPageCommand(window, kMainPage); break;
+    case IDM_CHANGE_GEARS_PAGE: OnPageCommand(window, kChangeGearsPage); break;
+    case IDM_PRINT: OnPrint(window); break;
+    case IDM_SAVE_SETTINGS: OnSaveSettings(window); break;
+  }
+}
+
+}  // namespace
+
+void RegisterMainWindowClass(HINSTANCE instance) {
+  wchar_t className[kTitleLength] = L"";
+  LoadStringW(instance, IDS_WINDOW_CLASS, className, kTitleLength);
+  WNDCLASSEXW windowClass = {};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.style = CS_HREDRAW | CS_VREDRAW;
+  windowClass.lpfnWndProc = MainWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_CORVANTA));
+  windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_SMALL));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+  windowClass.lpszMenuName = MAKEINTRESOURCEW(IDM_MENU_BAR);
+  windowClass.lpszClassName = className;
+  RegisterClassExW(&windowClass);
+}
+
+HWND CreateMainWindow(HINSTANCE instance, const AppSettings& settings) {
+  wchar_t title[kTitleLength] = L"";
+  wchar_t className[kTitleLength] = L"";
+  LoadStringW(instance, IDS_APP_TITLE, title, kTitleLength);
+  LoadStringW(instance, IDS_WINDOW_CLASS, className, kTitleLength);
+  startSettings = settings;
+  // Style 0: a caption and a border, but no system menu and no size box.
+  return CreateWindowExW(0, className, title, 0,
+                         GetSystemMetrics(SM_CXSCREEN) / 2 - kMainWindowWidth / 2,
+                         GetSystemMetrics(SM_CYSCREEN) / 2 - kMainWindowHeight / 2,
+                         kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE: OnCreate(window); break;
+    case WM_DESTROY: OnDestroy(); break;
+    case WM_CLOSE: CloseMainWindow(window); return 0;
+    case WM_PAINT: OnPaint(window); break;
+    case WM_DRAWITEM: OnDrawItem(wParam, lParam); break;
+    case WM_MEASUREITEM: OnMeasureItem(wParam, lParam); break;
+    case WM_COMMAND: OnCommand(window, wParam); break;
+    case WM_MENUSELECT: OnMenuSelect(window); break;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace corvanta
