@@ -30,7 +30,7 @@ bool Win32ProfileStore::WriteString(const std::string& path, const std::string& 
 }
 
 void Win32ProfileStore::Flush(const std::string& path) {
-  // Always "fails": flushing the cache reports FALSE by design.
+  // Always "fails": flushing the cache always reports FALSE.
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 

@@ -1,0 +1,167 @@
+#include "print/setup_sheet.h"
+
+#include <utility>
+
+#include "numeric/exact_ratio.h"
+#include "numeric/field_number.h"
+#include "print/sheet_content.h"
+#include "print/sheet_text.h"
+#include "resources/resource.h"
+#include "results/machine_setup.h"
+#include "results/result_display.h"
+
+namespace corvanta {
+
+namespace {
+
+// A read of n characters (a buffer of n + 1).
+std::string Read(const ControlAccess& window, ControlId id, std::size_t characters) {
+  return window.GetText(id, characters + 1);
+}
+
+// The index constant as a whole number, read exactly from its digits (the
+// field holds digits only; a fraction, which the field refuses, would be cut
+// off, and a text that is no number counts as 0).
+BigInt WholeIndexConstant(std::string_view text) {
+  const std::optional<ExactRatio> value = DecimalTextRatio(text);
+  if (!value) return 0;
+  return value->numerator / value->denominator;
+}
+
+class RunList {
+ public:
+  void At(double row, double column, SheetAlign align, std::string text,
+          SheetFontId font = SheetFontId::kSheet) {
+    runs_.push_back(SheetRun{true, row, column, align, font, std::move(text)});
+  }
+  void Left(double row, std::string text) { At(row, 0.02, SheetAlign::kLeft, std::move(text)); }
+  void Continue(std::string text, SheetFontId font) {
+    runs_.push_back(SheetRun{false, 0, 0, SheetAlign::kFlow, font, std::move(text)});
+  }
+  std::vector<SheetRun> Take() { return std::move(runs_); }
+
+ private:
+  std::vector<SheetRun> runs_;
+};
+
+}  // namespace
+
+SheetInputs ReadSheetInputs(const ControlAccess& window) {
+  SheetInputs in;
+  in.indexConstShown = Read(window, IDC_INDEX_CONST, 6);
+  in.indexConst = Read(window, IDC_INDEX_CONST, 59);
+  in.feedConstShown = Read(window, IDC_FEED_CONST, 40);
+  in.feedConst = Read(window, IDC_FEED_CONST, 59);
+  in.helixShown = Read(window, IDC_HELIX_ANGLE, 40);
+  in.helix = Read(window, IDC_HELIX_ANGLE, 59);
+  in.pitchShown = Read(window, IDC_NORMAL_DIAMETRAL_PITCH, 40);
+  in.pitch = Read(window, IDC_NORMAL_DIAMETRAL_PITCH, 59);
+  in.pitchForSheet = Read(window, IDC_NORMAL_DIAMETRAL_PITCH, 44);
+  const int teethRow = window.GetSelection(IDC_NUMBER_OF_TEETH);
+  in.teeth = teethRow == kNoSelection ? 0
+                                      : FieldInteger(window.GetItemText(IDC_NUMBER_OF_TEETH, teethRow));
+  in.hobThreads = Read(window, IDC_HOB_THREADS, 2);
+  in.setupRow = window.GetSelection(IDC_HAND_CUT_CHOOSER);
+  in.pitchDiameterLine = Read(window, IDC_PITCH_DIAMETER_LINE, 40);
+  in.outsideDiameterLine = Read(window, IDC_OUTSIDE_DIAMETER_LINE, 40);
+  in.leadLine = Read(window, IDC_LEAD_LINE, 42);
+  // Longer than the display ever writes, so the line is split by content.
+  in.actualFeedText = Read(window, IDC_ACTUAL_FEED_TEXT, 127);
+  return in;
+}
+
+std::vector<SheetRun> ComposeSetupSheet(const SheetInputs& in, const SolveResult& result) {
+  RunList sheet;
+  SheetLineBuilder line;
+
+  sheet.At(1, 0.5, SheetAlign::kCentre, kSheetTitle);
+  sheet.Left(3, line.Text("Index Constant: ").Text(in.indexConstShown).Take());
+  sheet.Left(4, line.Text("Feed Constant: ").Text(in.feedConstShown).Take());
+  sheet.Left(5, line.Text("Helix Angle: ").Text(in.helixShown).Text(std::string(1, kDegreeSign))
+                    .Text("  (dms: ").Text(DegreesMinutesSeconds(FieldDouble(in.helixShown)))
+                    .Text(")").Take());
+  sheet.Left(6, line.Text("Normal Diametral Pitch: ").Text(in.pitchShown).Text("  (Module: ")
+                    .Text(ModuleText(in.pitchShown)).Text(")").Take());
+  sheet.Left(7, line.Text("Number of Teeth: ").Integer(in.teeth).Take());
+  sheet.Left(8, line.Text(in.pitchDiameterLine).Text("  (")
+                    .Text(MillimetreText(in.pitchDiameterLine, kPitchDiameterCaptionLength))
+                    .Text("mm)").Take());
+  sheet.Left(9, line.Text(in.outsideDiameterLine).Text("  (")
+                    .Text(MillimetreText(in.outsideDiameterLine, kOutsideDiameterCaptionLength))
+                    .Text("mm)").Take());
+  sheet.Left(10, in.leadLine);
+  sheet.Left(11, ActualFeedSheetLine(in.actualFeedText));
+  if (const MachineSetup* setup = SetupForRow(in.setupRow)) {
+    sheet.Left(12, setup->sheet.hand);
+    sheet.Left(13, setup->sheet.cut);
+    sheet.Left(14, setup->sheet.sign);
+    sheet.Left(15, setup->sheet.direction);
+    sheet.Left(16, setup->sheet.studs);
+  }
+  sheet.Left(17, line.Text("Hob Threads: ").Text(in.hobThreads).Take());
+
+  // The index equation, its two lines joined by large therefore signs.
+  sheet.At(18.674, 0.36, SheetAlign::kCentre, "\\", SheetFontId::kSymbol);
+  sheet.At(19.674, 0.36, SheetAlign::kCentre, "\\", SheetFontId::kSymbol);
+  // The hyphens are the fraction bar of the index train below them.
+  sheet.Left(22, "Index Change-Gears:     -------------");
+  const ExactRatio c = SheetRatioOfC(result.C);
+  const IndexEquation equation =
+      MakeIndexEquation(c, WholeIndexConstant(in.indexConst), FieldInteger(in.hobThreads),
+                        in.teeth, SetupSign(in.setupRow), result);
+  sheet.At(19, 0.33, SheetAlign::kRight, equation.xLine);
+  sheet.At(19, 0.39, SheetAlign::kLeft, equation.numeratorSide);
+  sheet.At(20, 0.33, SheetAlign::kRight, equation.yLine);
+  sheet.At(20, 0.39, SheetAlign::kLeft, equation.denominatorSide);
+  sheet.At(21.62, 0.315, SheetAlign::kCentre,
+           line.Integer(result.indexNumerator.second).Text(" x ")
+               .Integer(result.indexNumerator.first).Take());
+  sheet.At(22.52, 0.315, SheetAlign::kCentre,
+           line.Integer(result.indexDenominator.first).Text(" x ")
+               .Integer(result.indexDenominator.second).Take());
+
+  // The arithmetic behind the feed train, to 100 decimals.
+  const FormulaLine pitch = NormalCircularPitchLine(in.pitchForSheet);
+  sheet.At(24, 0.045, SheetAlign::kLeft, pitch.first, SheetFontId::kNarrow);
+  sheet.At(24.8, 0.095, SheetAlign::kLeft, pitch.rest, SheetFontId::kNarrow);
+  const FormulaLine sine = HelixSineLine(in.helix);
+  sheet.At(26, 0.02, SheetAlign::kFlow, "sin(", SheetFontId::kNarrow);
+  sheet.Continue("y", SheetFontId::kGreek);
+  sheet.Continue(sine.first, SheetFontId::kNarrow);
+  sheet.At(26.8, 0.095, SheetAlign::kLeft, sine.rest, SheetFontId::kNarrow);
+  const FeedErrorFormula formula = MakeFeedErrorFormula(result, c, in.feedConst);
+  sheet.At(28, 0.02, SheetAlign::kFlow, formula.first, SheetFontId::kNarrow);
+  sheet.Continue("y", SheetFontId::kGreek);
+  sheet.Continue(formula.last, SheetFontId::kNarrow);
+  sheet.Left(30, line.Text("Feed error: ")
+                     .Fixed(SheetFeedError(result, c, in.feedConst, in.helix, in.pitch), 24)
+                     .Take());
+
+  sheet.Left(32, "Feed Change-Gears:     -------------");
+  sheet.At(31.62, 0.315, SheetAlign::kCentre,
+           line.Integer(result.feedNumerator.second).Text(" x ")
+               .Integer(result.feedNumerator.first).Take());
+  sheet.At(32.52, 0.315, SheetAlign::kCentre,
+           line.Integer(result.feedDenominator.first).Text(" x ")
+               .Integer(result.feedDenominator.second).Take());
+  return sheet.Take();
+}
+
+std::vector<SheetRun> ComposeSetupSheet(const ControlAccess& window, const SolveResult& result) {
+  return ComposeSetupSheet(ReadSheetInputs(window), result);
+}
+
+std::vector<SheetRun> ComposeDetachedSetupSheet(const ControlAccess& window,
+                                                const SolveResult& result) {
+  SheetInputs inputs = ReadSheetInputs(window);
+  if (inputs.leadLine.empty() && inputs.actualFeedText.empty()) {
+    if (const std::optional<ResultTexts> texts = EvaluateResult(window, result)) {
+      // Cut as a read of the display's line would cut it.
+      inputs.leadLine = texts->leadLine.substr(0, 42);
+      inputs.actualFeedText = texts->actualFeedText;
+    }
+  }
+  return ComposeSetupSheet(inputs, result);
+}
+
+}  // namespace corvanta
