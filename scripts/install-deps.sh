@@ -11,7 +11,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev       # options and JSON of the command-line solver
   wine wine64 xvfb x11-utils            # running and testing the program
   imagemagick xdotool                   # screenshots, driving the window
-  fonts-wine fonts-liberation           # legible fonts inside Wine
+  fonts-wine fonts-liberation fonts-lato # legible fonts inside Wine
   libcairo2-dev pkg-config ghostscript  # the set-up sheet as PDF; PostScript prints to PNG
 )
 

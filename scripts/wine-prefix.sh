@@ -49,12 +49,6 @@ fi
 lato_stamp=$WINEPREFIX/.corvanta-segoe-lato
 lato=/usr/share/fonts/truetype/lato/Lato-Regular.ttf
 if [ ! -f "$lato_stamp" ]; then
-  if [ ! -f "$lato" ] && [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get install -y -qq fonts-lato >/dev/null 2>&1 ||
-      { apt-get update -qq >/dev/null 2>&1 && apt-get install -y -qq fonts-lato >/dev/null 2>&1; } ||
-      true
-  fi
   if [ -f "$lato" ]; then
     fonts=$WINEPREFIX/drive_c/windows/Fonts
     mkdir -p "$fonts"

@@ -12,16 +12,14 @@
 
 namespace corvanta::testing {
 
-// Every harness holds: the "Feed Rate:" edit (empty), the "Number of Teeth:"
-// list with the items "1" to "5" and no selection, the whole-C check box
-// (clear), the "C: " line (empty), the hob-threads spinner (range 1 to 24,
-// position 1), the "&Solve" button, and a menu bar of four items whose first
-// popup holds "Print ..." (greyed) and "Save Settings".
+// Every harness holds: an empty "Feed Rate:" edit, the "Number of Teeth:"
+// list of "1" to "5" with no selection, a clear whole-C box, an empty "C: "
+// line, the hob-threads spinner (1 to 24, at 1), "&Solve", and four menu bar
+// items, the first a popup of "Print ..." (greyed) and "Save Settings".
 class ControlHarness {
  public:
   virtual ~ControlHarness() = default;
   virtual ControlAccess& Controls() = 0;
-  // What the operator does to a list or a check box.
   virtual void SelectRow(ControlId id, int row) = 0;
   virtual void Tick(ControlId id, bool checked) = 0;
   // Runs the window's message loop until `done` holds (or gives up).

