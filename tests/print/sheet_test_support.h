@@ -16,7 +16,7 @@
 namespace corvanta::testing {
 
 // Index constant 30, feed constant 0.075, feed rate .025, pitch 10, one
-// hob thread, set-up row 0.
+// hob thread, set-up row 0 of eight.
 inline void SetSheetJob(MemoryControls& controls, const char* helix = "22.5", int teeth = 41) {
   controls.SetText(IDC_INDEX_CONST, "30");
   controls.SetText(IDC_FEED_CONST, "0.075");
@@ -32,8 +32,7 @@ inline void SetSheetJob(MemoryControls& controls, const char* helix = "22.5", in
 }
 
 // The regression job (helix 30, 40 teeth) on a stock of 30 to 90 teeth,
-// solved on one worker thread as the program solves it: the first result
-// is then on display in `controls`. Its best C is 803/35.
+// solved on one thread; the first result is then on display.
 inline std::vector<SolveResult> SolveRegressionJob(MemoryControls& controls) {
   SetSheetJob(controls, "30", 40);
   for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) {
@@ -44,32 +43,6 @@ inline std::vector<SolveResult> SolveRegressionJob(MemoryControls& controls) {
   ThreadPlatform platform(1u);
   SolveCommand(controls, platform, state);
   return state.results;
-}
-
-inline SolveResult Result(ToothPair indexUp, ToothPair indexDown, ToothPair feedUp,
-                          ToothPair feedDown, const char* c) {
-  SolveResult r;
-  r.indexNumerator = indexUp;
-  r.indexDenominator = indexDown;
-  r.feedNumerator = feedUp;
-  r.feedDenominator = feedDown;
-  r.C = Decimal100(c);
-  return r;
-}
-
-// The text of the run positioned at (row, column) and of the runs that
-// continue it; "" when none starts there.
-inline std::string TextAt(const std::vector<SheetRun>& runs, double row, double column) {
-  std::string text;
-  bool in = false;
-  for (const SheetRun& run : runs) {
-    if (run.positioned) {
-      if (in) break;
-      in = run.row == row && run.column == column;
-    }
-    if (in) text += run.text;
-  }
-  return text;
 }
 
 }  // namespace corvanta::testing

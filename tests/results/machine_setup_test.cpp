@@ -7,11 +7,8 @@
 namespace corvanta {
 namespace {
 
-// The eight rows: right-hand hobs in rows 0-3, the helix correction
-// negative for "same hands and conventional" or "different hands and
-// climb", one index stud and top coming exactly with a right-hand hob, two
-// feed studs for right-hand climb or left-hand conventional; every text
-// follows from the fields except row 2's studs line.
+// The eight rows follow the machine's rules, and every text its fields
+// (except row 2's studs line).
 TEST(SetupTable, EveryRowFollowsTheMachineRulesAndItsTextsItsFields) {
   const auto hand = [](Hand h, const char* right, const char* left) { return h == Hand::kRight ? right : left; };
   for (int row = 0; row < kSetupRowCount; ++row) {

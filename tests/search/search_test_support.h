@@ -1,7 +1,5 @@
 // A job in memory controls, and exact rational arithmetic to check the
-// search and the result display by. At 30 degrees of helix sin = 1/2 and
-// cos = sqrt(3)/2, so with pi and sqrt(3) known to far more digits than any
-// shown number needs, every expected value is exact.
+// search and the result display by (at 30 degrees sin = 1/2, cos = sqrt(3)/2).
 #ifndef CORVANTA_TESTS_SEARCH_SEARCH_TEST_SUPPORT_H
 #define CORVANTA_TESTS_SEARCH_SEARCH_TEST_SUPPORT_H
 
@@ -38,12 +36,10 @@ inline void SetStock(MemoryControls& controls, const std::vector<int>& owned) {
   for (int teeth : owned) controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + teeth - 16, "1");
 }
 
-// Defaults: the regression job (index constant 30, feed constant 0.075,
-// feed rate .025, helix 30, normal diametral pitch 10, 40 teeth, one thread,
-// set-up row 0, sign -1).
+// Defaults: the regression job (set-up row 0 has the sign -1).
 struct Job {
   std::string indexConst = "30", feedConst = "0.075", feedRate = ".025", helix = "30", pitch = "10";
-  int teeth = 40;  // 0: nothing selected
+  int teeth = 40;
   std::string hobThreads = "1";
   int row = 0;
   bool wholeC = false;
@@ -64,8 +60,8 @@ inline void SetJob(MemoryControls& controls, const Job& job) {
   controls.SetChecked(IDC_WHOLE_C_ONLY, job.wholeC);
 }
 
-// A search made ready on in-memory controls: the job read, the pair table
-// and the C candidates built; Run runs one worker over a range of them.
+// The job read, the pair table and the C candidates built; Run runs one
+// worker over a range of them.
 struct ReadySearch {
   MemoryControls controls;
   SearchState state;
@@ -87,16 +83,33 @@ struct ReadySearch {
   }
 };
 
-// The results a split implies, worked out without the driver: each range's
-// worker run on its own, their lists together, then ordered.
+inline std::vector<std::array<std::uint16_t, 8>> CountsOf(const std::vector<SolveResult>& results) {
+  std::vector<std::array<std::uint16_t, 8>> counts;
+  for (const SolveResult& r : results) counts.push_back(ToothCounts(r));
+  return counts;
+}
+
+// The ordered results of each range of a split run on its own, without the driver.
 inline std::vector<std::array<std::uint16_t, 8>> ListTheSplitImplies(const std::vector<int>& stock, unsigned processors) {
   ReadySearch search({}, stock);
   for (const WorkerRange& r : SplitCandidates(search.state.candidates.size(), processors)) search.Run(r.rangeBegin, r.rangeEnd);
   OrderResults(search.state.results);
-  std::vector<std::array<std::uint16_t, 8>> list;
-  for (const SolveResult& r : search.state.results) list.push_back(ToothCounts(r));
-  return list;
+  return CountsOf(search.state.results);
 }
+
+// Remembers every text of the status line (the C line); with stopOnStatus
+// set, each one also asks that search to stop.
+class StatusControls : public MemoryControls {
+ public:
+  std::vector<std::string> status;
+  SearchState* stopOnStatus = nullptr;
+  void SetText(ControlId id, std::string_view text) override {
+    MemoryControls::SetText(id, text);
+    if (id != IDC_C_LINE) return;
+    status.emplace_back(text);
+    if (stopOnStatus != nullptr) stopOnStatus->stopRequested = true;
+  }
+};
 
 inline Rational Power10(int exponent) {
   return Rational(boost::multiprecision::pow(BigInteger(10), static_cast<unsigned>(exponent)));
@@ -116,7 +129,7 @@ inline Rational ToRational(const Decimal100& x) {
   return exponent >= 0 ? value * Power10(exponent) : value / Power10(-exponent);
 }
 
-// Pi to 120 decimals; sqrt(3) to 100.
+// Pi to 150 decimals; sqrt(3) to 100.
 inline Rational PiRational() {
   return Rational(BigInteger("3141592653589793238462643383279502884197169399375105820974944592307816406286"
                              "208998628034825342117067982148086513282306647093844609550582231725359408128")) /
@@ -127,18 +140,14 @@ inline Rational Sqrt3Rational() {
   return Rational(boost::multiprecision::sqrt(BigInteger(3) * scale * scale), scale);
 }
 
-// |actual - expected| / |scale| in units of the Decimal100 epsilon: how many
-// last digits of a number of magnitude `scale` are off.
+// |actual - expected| / |scale| in units of the Decimal100 epsilon.
 inline double ErrorInEps(const Decimal100& actual, const Rational& expected, const Rational& scale) {
   const Rational eps = ToRational(std::numeric_limits<Decimal100>::epsilon());
   return static_cast<double>(Rational(abs(ToRational(actual) - expected) / (abs(scale) * eps)));
 }
-inline double RelativeErrorInEps(const Decimal100& actual, const Rational& expected) {
-  return ErrorInEps(actual, expected, expected);
-}
 
-// x in fixed notation with `decimals` digits, rounded to nearest; a
-// negative value keeps its sign even when it rounds to zero.
+// x in fixed notation, rounded to nearest; a negative value keeps its sign
+// even when it rounds to zero.
 inline std::string RoundedText(Rational x, int decimals) {
   const bool negative = x < 0;
   const Rational scaled = abs(x) * Power10(decimals);
@@ -151,11 +160,10 @@ inline std::string RoundedText(Rational x, int decimals) {
   return (negative ? "-" : "") + digits;
 }
 
-// A job at 30 degrees of helix, with every other value exact.
+// A job at 30 degrees of helix and normal pitch 10, every value exact.
 struct ExactJob {
   Rational indexConstant{30};
   Rational feedConstant{3, 40};  // as used: already 1 / Kf when the field held more than 3
-  Rational normalPitch{10};
   int teeth = 40, hobThreads = 1, sign = -1;
 };
 
@@ -198,7 +206,7 @@ inline ExactDisplay ExpectDisplay(const ExactJob& job, const Trains& t) {
     d.cLine = "C: " + numerator(d.c).str();
     if (denominator(d.c) != 1) d.cLine += "/" + denominator(d.c).str();
   }
-  const Rational pitch = pi / job.normalPitch;
+  const Rational pitch = pi / 10;
   const Rational feed = Rational(t.feedNumerator[0] * t.feedNumerator[1],
                                  t.feedDenominator[0] * t.feedDenominator[1]);
   d.feedError = feed - pitch / (d.c * job.feedConstant) / sinHelix;
