@@ -38,6 +38,16 @@ class RunList {
   void Continue(std::string text, SheetFontId font) {
     runs_.push_back(SheetRun{false, 0, 0, SheetAlign::kFlow, font, std::move(text)});
   }
+  // A change-gear train as a fraction: the driving pair on the bar that
+  // starts at `barRow`, the driven pair below it (upper pair written second
+  // gear first, as on the machine's plate).
+  void Train(double barRow, const ToothPair& upper, const ToothPair& lower) {
+    SheetLineBuilder line;
+    At(barRow - 0.38, 0.315, SheetAlign::kCentre,
+       line.Integer(upper.second).Text(" x ").Integer(upper.first).Take());
+    At(barRow + 0.52, 0.315, SheetAlign::kCentre,
+       line.Integer(lower.first).Text(" x ").Integer(lower.second).Take());
+  }
   std::vector<SheetRun> Take() { return std::move(runs_); }
 
  private:
@@ -113,12 +123,7 @@ std::vector<SheetRun> ComposeSetupSheet(const SheetInputs& in, const SolveResult
   sheet.At(19, 0.39, SheetAlign::kLeft, equation.numeratorSide);
   sheet.At(20, 0.33, SheetAlign::kRight, equation.yLine);
   sheet.At(20, 0.39, SheetAlign::kLeft, equation.denominatorSide);
-  sheet.At(21.62, 0.315, SheetAlign::kCentre,
-           line.Integer(result.indexNumerator.second).Text(" x ")
-               .Integer(result.indexNumerator.first).Take());
-  sheet.At(22.52, 0.315, SheetAlign::kCentre,
-           line.Integer(result.indexDenominator.first).Text(" x ")
-               .Integer(result.indexDenominator.second).Take());
+  sheet.Train(22, result.indexNumerator, result.indexDenominator);
 
   // The arithmetic behind the feed train, to 100 decimals.
   const FormulaLine pitch = NormalCircularPitchLine(in.pitchForSheet);
@@ -138,12 +143,7 @@ std::vector<SheetRun> ComposeSetupSheet(const SheetInputs& in, const SolveResult
                      .Take());
 
   sheet.Left(32, "Feed Change-Gears:     -------------");
-  sheet.At(31.62, 0.315, SheetAlign::kCentre,
-           line.Integer(result.feedNumerator.second).Text(" x ")
-               .Integer(result.feedNumerator.first).Take());
-  sheet.At(32.52, 0.315, SheetAlign::kCentre,
-           line.Integer(result.feedDenominator.first).Text(" x ")
-               .Integer(result.feedDenominator.second).Take());
+  sheet.Train(32, result.feedNumerator, result.feedDenominator);
   return sheet.Take();
 }
 

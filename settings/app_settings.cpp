@@ -29,7 +29,10 @@ AppSettings DefaultAppSettings() {
 }
 
 AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::string>& dataFolder) {
-  const std::string path = LocateSettings(dataFolder).file;
+  return LoadSettingsFile(store, LocateSettings(dataFolder).file);
+}
+
+AppSettings LoadSettingsFile(const ProfileStore& store, const std::string& path) {
   const AppSettings defaults = DefaultAppSettings();
   AppSettings settings;
   settings.indexConstant = store.ReadString(path, kSection, kIndexConstantKey,

@@ -38,6 +38,8 @@ AppSettings DefaultAppSettings();
 AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::string>& dataFolder);
 // The program's start: the system store and CommonDataFolder().
 AppSettings LoadSettings();
+// The same four keys from the settings file at `path`.
+AppSettings LoadSettingsFile(const ProfileStore& store, const std::string& path);
 
 // "Save Settings": the index constant, feed constant and feed rate fields
 // (cut to their longest texts) and the 154 gear-stock cells go to the

@@ -114,16 +114,7 @@ int WholeNumber(const std::string& text, const std::string& option, const std::s
 // program's own saved settings (their defaults when there are none).
 AppSettings ReadSettingsFile(const std::string& path) {
   if (!std::ifstream(path)) Refuse("--settings: cannot read \"" + path + "\"");
-  // The keys and limits of the program's settings file.
-  PortableProfileStore store;
-  const AppSettings defaults = DefaultAppSettings();
-  const auto read = [&](const char* key, const std::string& fallback, std::size_t maxLength) {
-    return store.ReadString(path, "Settings", key, fallback, maxLength + 1);
-  };
-  return {read("Index Constant", defaults.indexConstant, kIndexConstantMaxLength),
-          read("Feed Constant", defaults.feedConstant, kFeedConstantMaxLength),
-          read("Feed Rate", defaults.feedRate, kFeedRateMaxLength),
-          read("Change Gears", defaults.gearStockText, kGearStockTextMaxLength)};
+  return LoadSettingsFile(PortableProfileStore(), path);
 }
 
 // In-memory controls that show the status line on a terminal while a
