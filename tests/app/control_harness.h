@@ -12,18 +12,13 @@
 
 namespace corvanta::testing {
 
-// Every harness holds: an empty "Feed Rate:" edit, the "Number of Teeth:"
-// list of "1" to "5" with no selection, a clear whole-C box, an empty "C: "
-// line, the hob-threads spinner (1 to 24, at 1), "&Solve", and four menu bar
-// items, the first a popup of "Print ..." (greyed) and "Save Settings".
+// Every harness holds: an empty "Feed Rate:" edit, an empty "C: " line,
+// "&Solve", and four menu bar items, the first a popup of "Print ..."
+// (greyed) and "Save Settings".
 class ControlHarness {
  public:
   virtual ~ControlHarness() = default;
   virtual ControlAccess& Controls() = 0;
-  virtual void SelectRow(ControlId id, int row) = 0;
-  virtual void Tick(ControlId id, bool checked) = 0;
-  // Runs the window's message loop until `done` holds (or gives up).
-  virtual void PumpUntil(const std::function<bool()>& done) = 0;
 };
 
 struct HarnessMaker {

@@ -47,9 +47,6 @@ class MainWindowFixture : public ::testing::Test {
   bool MenuEnabled(int command) const {
     return MenuItemEnabled(GetMenu(window_), static_cast<UINT>(command), MF_BYCOMMAND);
   }
-  bool MenuBarItemEnabled(int position) const {
-    return MenuItemEnabled(GetMenu(window_), static_cast<UINT>(position), MF_BYPOSITION);
-  }
 
  protected:
   void SetUp() override {
@@ -132,16 +129,13 @@ class MainWindowFixture : public ::testing::Test {
     SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     Pump();
   }
-  // The clipboard's text (nullopt: an empty clipboard).
-  void SetClipboard(const std::optional<std::string>& text) {
+  void SetClipboard(const std::string& text) {
     ASSERT_TRUE(OpenClipboard(window_));
     EmptyClipboard();
-    if (text) {
-      HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text->size() + 1);
-      std::memcpy(GlobalLock(memory), text->c_str(), text->size() + 1);
-      GlobalUnlock(memory);
-      SetClipboardData(CF_TEXT, memory);
-    }
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
     CloseClipboard();
   }
   // Right click in a field: whether its popup offers "Paste" (item 2). A
@@ -166,15 +160,6 @@ class MainWindowFixture : public ::testing::Test {
     Pump();
     EXPECT_TRUE(seen.has_value()) << "the popup did not open";
     return seen.value_or(false);
-  }
-  // A pixel of the client area, after the window has painted.
-  COLORREF ClientPixel(int x, int y) {
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    Pump();
-    HDC dc = GetDC(window_);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    ReleaseDC(window_, dc);
-    return pixel;
   }
   // The given helix angle, pitch and tooth count; the rest from the settings.
   void EnterJob(const std::string& helix, const std::string& pitch, int teeth) {

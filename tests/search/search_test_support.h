@@ -1,12 +1,11 @@
 // A job in memory controls, and exact rational arithmetic to check the
-// search and the result display by (at 30 degrees sin = 1/2, cos = sqrt(3)/2).
+// result display by (at 30 degrees sin = 1/2, cos = sqrt(3)/2).
 #ifndef CORVANTA_TESTS_SEARCH_SEARCH_TEST_SUPPORT_H
 #define CORVANTA_TESTS_SEARCH_SEARCH_TEST_SUPPORT_H
 
 #include <boost/multiprecision/cpp_int.hpp>
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,36 +96,8 @@ inline std::vector<std::array<std::uint16_t, 8>> ListTheSplitImplies(const std::
   return CountsOf(search.state.results);
 }
 
-// Remembers every text of the status line (the C line); with stopOnStatus
-// set, each one also asks that search to stop.
-class StatusControls : public MemoryControls {
- public:
-  std::vector<std::string> status;
-  SearchState* stopOnStatus = nullptr;
-  void SetText(ControlId id, std::string_view text) override {
-    MemoryControls::SetText(id, text);
-    if (id != IDC_C_LINE) return;
-    status.emplace_back(text);
-    if (stopOnStatus != nullptr) stopOnStatus->stopRequested = true;
-  }
-};
-
 inline Rational Power10(int exponent) {
   return Rational(boost::multiprecision::pow(BigInteger(10), static_cast<unsigned>(exponent)));
-}
-
-// The exact value of a Decimal100, digit for digit.
-inline Rational ToRational(const Decimal100& x) {
-  const std::string text = x.str(0, std::ios_base::scientific);  // "-d.ddde+N"
-  const std::size_t e = text.find('e'), point = text.find('.');
-  std::string digits = text.substr(0, e);
-  int exponent = std::stoi(text.substr(e + 1));
-  if (point < e) {
-    exponent -= static_cast<int>(e - point - 1);
-    digits.erase(point, 1);
-  }
-  const Rational value{BigInteger(digits)};
-  return exponent >= 0 ? value * Power10(exponent) : value / Power10(-exponent);
 }
 
 // Pi to 150 decimals; sqrt(3) to 100.
@@ -138,12 +109,6 @@ inline Rational PiRational() {
 inline Rational Sqrt3Rational() {
   const BigInteger scale = boost::multiprecision::pow(BigInteger(10), 100);
   return Rational(boost::multiprecision::sqrt(BigInteger(3) * scale * scale), scale);
-}
-
-// |actual - expected| / |scale| in units of the Decimal100 epsilon.
-inline double ErrorInEps(const Decimal100& actual, const Rational& expected, const Rational& scale) {
-  const Rational eps = ToRational(std::numeric_limits<Decimal100>::epsilon());
-  return static_cast<double>(Rational(abs(ToRational(actual) - expected) / (abs(scale) * eps)));
 }
 
 // x in fixed notation, rounded to nearest; a negative value keeps its sign
@@ -175,7 +140,7 @@ struct Trains {
 struct ExactDisplay {
   Rational c, feedError;  // feedError signed
   std::array<std::string, 4> indexCells, feedCells;
-  std::string cLine, indexErrorLine = "Index Error: None", feedErrorLine, actualFeedText, leadLine;
+  std::string indexErrorLine = "Index Error: None", feedErrorLine, actualFeedText, leadLine;
 };
 
 inline std::array<std::string, 4> Cells(const std::array<int, 2>& up, const std::array<int, 2>& down) {
@@ -193,19 +158,6 @@ inline ExactDisplay ExpectDisplay(const ExactJob& job, const Trains& t) {
   d.indexCells = Cells(t.indexNumerator, t.indexDenominator);
   d.feedCells = Cells(t.feedNumerator, t.feedDenominator);
 
-  // The C line: the least k up to 9999 making C and the index equation's parts whole.
-  const Rational up = kiT * d.c, down = d.c * job.teeth + job.sign;
-  BigInteger k = 1;
-  const Rational parts[] = {d.c, up / t.indexNumerator[1], up / t.indexNumerator[0],
-                            down / t.indexDenominator[1], down / t.indexDenominator[0],
-                            up / t.indexNumerator[1] / t.indexNumerator[0],
-                            down / t.indexDenominator[1] / t.indexDenominator[0]};
-  for (const Rational& part : parts)
-    k = k / gcd(k, denominator(part)) * denominator(part);
-  if (k <= 9999 && d.c >= 1) {
-    d.cLine = "C: " + numerator(d.c).str();
-    if (denominator(d.c) != 1) d.cLine += "/" + denominator(d.c).str();
-  }
   const Rational pitch = pi / 10;
   const Rational feed = Rational(t.feedNumerator[0] * t.feedNumerator[1],
                                  t.feedDenominator[0] * t.feedDenominator[1]);
