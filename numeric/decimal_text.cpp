@@ -21,12 +21,8 @@ std::optional<Number> Parse(std::string_view text) {
 
 }  // namespace
 
-std::optional<Decimal100> ParseDecimal100(std::string_view text) {
-  return Parse<Decimal100>(text);
-}
+std::optional<Decimal100> ParseDecimal100(std::string_view text) { return Parse<Decimal100>(text); }
 
-std::optional<Binary100> ParseBinary100(std::string_view text) {
-  return Parse<Binary100>(text);
-}
+std::optional<Binary100> ParseBinary100(std::string_view text) { return Parse<Binary100>(text); }
 
 }  // namespace corvanta

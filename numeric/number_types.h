@@ -12,13 +12,13 @@ namespace corvanta {
 // errors and everything the search compares. Expression templates are off
 // so that `auto` always holds a value and each operation rounds where the
 // code says it does.
-using Decimal100 = boost::multiprecision::number<
-    boost::multiprecision::cpp_dec_float<100>, boost::multiprecision::et_off>;
+using Decimal100 = boost::multiprecision::number<boost::multiprecision::cpp_dec_float<100>,
+                                                 boost::multiprecision::et_off>;
 
 // Base-2 floating point wide enough for 100 decimal digits: continued
 // fractions and the values the set-up sheet parses from text.
-using Binary100 = boost::multiprecision::number<
-    boost::multiprecision::cpp_bin_float<100>, boost::multiprecision::et_off>;
+using Binary100 = boost::multiprecision::number<boost::multiprecision::cpp_bin_float<100>,
+                                                boost::multiprecision::et_off>;
 
 // Unbounded signed integer.
 using BigInt = boost::multiprecision::cpp_int;

@@ -116,8 +116,7 @@ SymbolGlyphs FindSymbolGlyphs(cairo_t* cr, const SheetRun& run) {
   return found;
 }
 
-bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path,
-                  std::string* error) {
+bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, std::string* error) {
   const PdfPage& page = kPdfLetterPage;
   const double pointsPerPixel = 72.0 / page.dotsPerInch;
   Surface surface(cairo_pdf_surface_create(path.c_str(), page.physicalWidth * pointsPerPixel,
@@ -196,8 +195,7 @@ bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path,
 
 }  // namespace
 
-bool WriteSheetPdf(const std::vector<SheetRun>& runs, const std::string& path,
-                   std::string* error) {
+bool WriteSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, std::string* error) {
   const bool written = DrawSheetPdf(runs, path, error);
   // cairo keeps the fonts it has looked up (and fontconfig's patterns) for
   // the life of the process; a tool that writes one sheet and ends has no

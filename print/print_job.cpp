@@ -78,8 +78,8 @@ void PrintPage(HDC printer, const ControlAccess& controls, const SolveResult& re
 
 void PrintSelectedResult(HWND window, const std::vector<SolveResult>& results) {
   SetFocus(nullptr);
-  const int position = static_cast<int>(
-      SendMessageW(GetDlgItem(window, IDC_RESULT_SELECTOR), UDM_GETPOS32, 0, 0));
+  const int position =
+      static_cast<int>(SendMessageW(GetDlgItem(window, IDC_RESULT_SELECTOR), UDM_GETPOS32, 0, 0));
   const long long index = static_cast<long long>(position) - 1;
   if (index >= 0 && static_cast<unsigned long long>(index) < results.size()) {
     PrintSetupSheet(window, results, static_cast<std::size_t>(index));

@@ -68,8 +68,9 @@ SheetInputs ReadSheetInputs(const ControlAccess& window) {
   in.pitch = Read(window, IDC_NORMAL_DIAMETRAL_PITCH, 59);
   in.pitchForSheet = Read(window, IDC_NORMAL_DIAMETRAL_PITCH, 44);
   const int teethRow = window.GetSelection(IDC_NUMBER_OF_TEETH);
-  in.teeth = teethRow == kNoSelection ? 0
-                                      : FieldInteger(window.GetItemText(IDC_NUMBER_OF_TEETH, teethRow));
+  in.teeth = teethRow == kNoSelection
+                 ? 0
+                 : FieldInteger(window.GetItemText(IDC_NUMBER_OF_TEETH, teethRow));
   in.hobThreads = Read(window, IDC_HOB_THREADS, 2);
   in.setupRow = window.GetSelection(IDC_HAND_CUT_CHOOSER);
   in.pitchDiameterLine = Read(window, IDC_PITCH_DIAMETER_LINE, 40);
@@ -87,18 +88,30 @@ std::vector<SheetRun> ComposeSetupSheet(const SheetInputs& in, const SolveResult
   sheet.At(1, 0.5, SheetAlign::kCentre, kSheetTitle);
   sheet.Left(3, line.Text("Index Constant: ").Text(in.indexConstShown).Take());
   sheet.Left(4, line.Text("Feed Constant: ").Text(in.feedConstShown).Take());
-  sheet.Left(5, line.Text("Helix Angle: ").Text(in.helixShown).Text(std::string(1, kDegreeSign))
-                    .Text("  (dms: ").Text(DegreesMinutesSeconds(FieldDouble(in.helixShown)))
-                    .Text(")").Take());
-  sheet.Left(6, line.Text("Normal Diametral Pitch: ").Text(in.pitchShown).Text("  (Module: ")
-                    .Text(ModuleText(in.pitchShown)).Text(")").Take());
+  sheet.Left(5, line.Text("Helix Angle: ")
+                    .Text(in.helixShown)
+                    .Text(std::string(1, kDegreeSign))
+                    .Text("  (dms: ")
+                    .Text(DegreesMinutesSeconds(FieldDouble(in.helixShown)))
+                    .Text(")")
+                    .Take());
+  sheet.Left(6, line.Text("Normal Diametral Pitch: ")
+                    .Text(in.pitchShown)
+                    .Text("  (Module: ")
+                    .Text(ModuleText(in.pitchShown))
+                    .Text(")")
+                    .Take());
   sheet.Left(7, line.Text("Number of Teeth: ").Integer(in.teeth).Take());
-  sheet.Left(8, line.Text(in.pitchDiameterLine).Text("  (")
+  sheet.Left(8, line.Text(in.pitchDiameterLine)
+                    .Text("  (")
                     .Text(MillimetreText(in.pitchDiameterLine, kPitchDiameterCaptionLength))
-                    .Text("mm)").Take());
-  sheet.Left(9, line.Text(in.outsideDiameterLine).Text("  (")
+                    .Text("mm)")
+                    .Take());
+  sheet.Left(9, line.Text(in.outsideDiameterLine)
+                    .Text("  (")
                     .Text(MillimetreText(in.outsideDiameterLine, kOutsideDiameterCaptionLength))
-                    .Text("mm)").Take());
+                    .Text("mm)")
+                    .Take());
   sheet.Left(10, in.leadLine);
   sheet.Left(11, ActualFeedSheetLine(in.actualFeedText));
   if (const MachineSetup* setup = SetupForRow(in.setupRow)) {
@@ -117,8 +130,8 @@ std::vector<SheetRun> ComposeSetupSheet(const SheetInputs& in, const SolveResult
   sheet.Left(22, "Index Change-Gears:     -------------");
   const ExactRatio c = SheetRatioOfC(result.C);
   const IndexEquation equation =
-      MakeIndexEquation(c, WholeIndexConstant(in.indexConst), FieldInteger(in.hobThreads),
-                        in.teeth, SetupSign(in.setupRow), result);
+      MakeIndexEquation(c, WholeIndexConstant(in.indexConst), FieldInteger(in.hobThreads), in.teeth,
+                        SetupSign(in.setupRow), result);
   sheet.At(19, 0.33, SheetAlign::kRight, equation.xLine);
   sheet.At(19, 0.39, SheetAlign::kLeft, equation.numeratorSide);
   sheet.At(20, 0.33, SheetAlign::kRight, equation.yLine);

@@ -166,18 +166,31 @@ IndexEquation MakeIndexEquation(const ExactRatio& c, const BigInt& indexConstant
   const char* prefix = e.form == 3 ? "((" : e.form == 0 ? "" : "(";
   SheetLineBuilder line;
 
-  e.xLine = line.Integer(e.p).Text(" * ").Integer(e.k).Text(" * ").Integer(threads)
-                .Text(" = ").Integer(e.x).Take();
+  e.xLine = line.Integer(e.p)
+                .Text(" * ")
+                .Integer(e.k)
+                .Text(" * ")
+                .Integer(threads)
+                .Text(" = ")
+                .Integer(e.x)
+                .Take();
 
   line.Text(prefix).Integer(e.x);
   if (scaleUp) line.Text(" * ").Integer(e.a).Text(")");
   if (scaleDown) line.Text(" / ").Integer(e.b).Text(")");
   if (e.form != 0) line.Text(" = ").Integer(e.numeratorProduct);
-  e.numeratorSide =
-      line.Text(" = ").Integer(num.second).Text(" x ").Integer(num.first).Take();
+  e.numeratorSide = line.Text(" = ").Integer(num.second).Text(" x ").Integer(num.first).Take();
 
-  e.yLine = line.Text("(").Integer(e.p).Text(" * ").Integer(teeth).Text(") ")
-                .Text(e.sign < 0 ? " - " : " + ").Integer(e.q).Text(" = ").Integer(e.y).Take();
+  e.yLine = line.Text("(")
+                .Integer(e.p)
+                .Text(" * ")
+                .Integer(teeth)
+                .Text(") ")
+                .Text(e.sign < 0 ? " - " : " + ")
+                .Integer(e.q)
+                .Text(" = ")
+                .Integer(e.y)
+                .Take();
 
   line.Text(prefix).Integer(e.y);
   switch (e.form) {
@@ -187,8 +200,7 @@ IndexEquation MakeIndexEquation(const ExactRatio& c, const BigInt& indexConstant
     default: break;
   }
   if (e.form != 0) line.Text(" = ").Integer(e.denominatorProduct);
-  e.denominatorSide =
-      line.Text(" = ").Integer(den.first).Text(" x ").Integer(den.second).Take();
+  e.denominatorSide = line.Text(" = ").Integer(den.first).Text(" x ").Integer(den.second).Take();
   return e;
 }
 
@@ -235,9 +247,15 @@ std::string FeedConstantText(std::string_view feedConstText) {
 FeedErrorFormula MakeFeedErrorFormula(const SolveResult& result, const ExactRatio& c,
                                       std::string_view feedConstText) {
   SheetLineBuilder line;
-  line.Text("((").Integer(result.feedNumerator.second).Text(" * ")
-      .Integer(result.feedNumerator.first).Text(") / (").Integer(result.feedDenominator.first)
-      .Text(" * ").Integer(result.feedDenominator.second).Text(")) - ");
+  line.Text("((")
+      .Integer(result.feedNumerator.second)
+      .Text(" * ")
+      .Integer(result.feedNumerator.first)
+      .Text(") / (")
+      .Integer(result.feedDenominator.first)
+      .Text(" * ")
+      .Integer(result.feedDenominator.second)
+      .Text(")) - ");
   if (c.denominator > 1) {
     line.Text("((Pn * ").Integer(c.denominator).Text(") / (sin(");
   } else {
@@ -245,8 +263,12 @@ FeedErrorFormula MakeFeedErrorFormula(const SolveResult& result, const ExactRati
   }
   FeedErrorFormula formula;
   formula.first = line.Take();
-  formula.last = line.Text(") * ").Integer(c.numerator).Text(" * ")
-                     .Text(FeedConstantText(feedConstText)).Text("))").Take();
+  formula.last = line.Text(") * ")
+                     .Integer(c.numerator)
+                     .Text(" * ")
+                     .Text(FeedConstantText(feedConstText))
+                     .Text("))")
+                     .Take();
   return formula;
 }
 

@@ -29,7 +29,7 @@ std::string ModuleText(std::string_view pitchText);
 // number after the caption times 25.4, 3 decimals; a line shorter than its
 // caption counts as 0.
 std::string MillimetreText(std::string_view line, std::size_t captionLength);
-inline constexpr std::size_t kPitchDiameterCaptionLength = 23;  // "Transverse Pitch Dia.: "
+inline constexpr std::size_t kPitchDiameterCaptionLength = 23;    // "Transverse Pitch Dia.: "
 inline constexpr std::size_t kOutsideDiameterCaptionLength = 14;  // "Outside Dia.: "
 
 // The result display's two-line actual-feed text as one sheet line: the
@@ -42,14 +42,14 @@ std::string ActualFeedSheetLine(std::string_view text);
 // Y = p x N + s x q is the ratio; scaled by a / b it becomes the product of
 // the driving gears P over that of the driven gears Q.
 struct IndexEquation {
-  BigInt p, q;        // the result's C in lowest terms
-  BigInt k;           // index constant, whole
-  int threads = 0;    // T
-  int teeth = 0;      // N
-  int sign = 1;       // s
-  BigInt x, y;        // p x K x T, p x N + s x q
+  BigInt p, q;                                  // the result's C in lowest terms
+  BigInt k;                                     // index constant, whole
+  int threads = 0;                              // T
+  int teeth = 0;                                // N
+  int sign = 1;                                 // s
+  BigInt x, y;                                  // p x K x T, p x N + s x q
   BigInt numeratorProduct, denominatorProduct;  // P, Q from the tooth counts
-  BigInt a = 1, b = 1;  // P / gcd(X, P), X / gcd(X, P)
+  BigInt a = 1, b = 1;                          // P / gcd(X, P), X / gcd(X, P)
   // 0: X and Y are the products as they stand; 1: scaled up by a; 2: scaled
   // down by b; 3: both.
   int form = 0;

@@ -24,7 +24,9 @@ HFONT CreateSheetFont(int height, int width, const wchar_t* face) {
                      DEFAULT_PITCH | FF_SWISS, face);
 }
 
-const wchar_t* FaceName(SheetFace face) { return face == SheetFace::kSymbol ? L"Symbol" : L"Arial"; }
+const wchar_t* FaceName(SheetFace face) {
+  return face == SheetFace::kSymbol ? L"Symbol" : L"Arial";
+}
 
 UINT TextAlignOf(SheetAlign align) {
   switch (align) {
@@ -77,8 +79,8 @@ SheetGdiFonts::SheetGdiFonts(HDC device, const SheetLayout& layout) {
   for (int i = 0; i < kSheetFontCount; ++i) {
     const SheetFontSpec style = SheetFontFor(static_cast<SheetFontId>(i), layout);
     const wchar_t* face = FaceName(style.face);
-    fonts_[i] = CreateSheetFont(style.height,
-                                ArialEquivalentWidth(device, face, style.height, style.width), face);
+    fonts_[i] = CreateSheetFont(
+        style.height, ArialEquivalentWidth(device, face, style.height, style.width), face);
   }
 }
 

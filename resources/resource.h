@@ -55,7 +55,7 @@
 #define IDC_INDEX_ERROR_LINE 3008
 #define IDC_PITCH_DIAMETER_LINE 3009
 #define IDC_OUTSIDE_DIAMETER_LINE 3010
-#define IDC_C_LINE 3011          // also the status line during a search
+#define IDC_C_LINE 3011  // also the status line during a search
 #define IDC_FEED_ERROR_LINE 3012
 #define IDC_ACTUAL_FEED_TEXT 3013
 #define IDC_LEAD_LINE 3014

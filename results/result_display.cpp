@@ -26,8 +26,8 @@ constexpr std::size_t kHobThreadsReadSize = 3;
 // lower left, lower right.
 constexpr ControlId kIndexCells[] = {IDC_INDEX_UPPER_LEFT, IDC_INDEX_UPPER_RIGHT,
                                      IDC_INDEX_LOWER_LEFT, IDC_INDEX_LOWER_RIGHT};
-constexpr ControlId kFeedCells[] = {IDC_FEED_UPPER_LEFT, IDC_FEED_UPPER_RIGHT,
-                                    IDC_FEED_LOWER_LEFT, IDC_FEED_LOWER_RIGHT};
+constexpr ControlId kFeedCells[] = {IDC_FEED_UPPER_LEFT, IDC_FEED_UPPER_RIGHT, IDC_FEED_LOWER_LEFT,
+                                    IDC_FEED_LOWER_RIGHT};
 
 // What a shown result makes usable again once a Solve has locked it.
 constexpr ControlId kEnabledWithResult[] = {
@@ -45,11 +45,11 @@ constexpr ControlId kEnabledWithResult[] = {
     IDC_PITCH_DIAMETER_LINE, IDC_OUTSIDE_DIAMETER_LINE};
 
 constexpr ControlId kShownWithResult[] = {
-    IDC_RESULT_SELECTOR, IDC_INDEX_CAPTION, IDC_RESULT_CAPTION, IDC_FEED_CAPTION,
-    IDC_INDEX_UPPER_LEFT, IDC_INDEX_UPPER_RIGHT, IDC_INDEX_LOWER_LEFT, IDC_INDEX_LOWER_RIGHT,
-    IDC_FEED_UPPER_LEFT, IDC_FEED_UPPER_RIGHT, IDC_FEED_LOWER_LEFT, IDC_FEED_LOWER_RIGHT,
-    IDC_C_LINE, IDC_LEAD_LINE, IDC_INDEX_ERROR_LINE, IDC_FEED_ERROR_LINE, IDC_ACTUAL_FEED_TEXT,
-    IDC_PITCH_DIAMETER_LINE, IDC_OUTSIDE_DIAMETER_LINE};
+    IDC_RESULT_SELECTOR,  IDC_INDEX_CAPTION,       IDC_RESULT_CAPTION,       IDC_FEED_CAPTION,
+    IDC_INDEX_UPPER_LEFT, IDC_INDEX_UPPER_RIGHT,   IDC_INDEX_LOWER_LEFT,     IDC_INDEX_LOWER_RIGHT,
+    IDC_FEED_UPPER_LEFT,  IDC_FEED_UPPER_RIGHT,    IDC_FEED_LOWER_LEFT,      IDC_FEED_LOWER_RIGHT,
+    IDC_C_LINE,           IDC_LEAD_LINE,           IDC_INDEX_ERROR_LINE,     IDC_FEED_ERROR_LINE,
+    IDC_ACTUAL_FEED_TEXT, IDC_PITCH_DIAMETER_LINE, IDC_OUTSIDE_DIAMETER_LINE};
 
 void EnableMenuBar(ControlAccess& window, bool enabled) {
   const int items = window.MenuBarItemCount();
@@ -97,8 +97,9 @@ std::optional<DisplayInputs> ReadDisplayInputs(const ControlAccess& window) {
 std::optional<int> CDenominatorSearch(const std::array<Decimal100, 7>& quantities) {
   for (int k = 1; k <= kMaxCDenominator; ++k) {
     const Decimal100 multiplier(k);
-    const bool allWhole = std::all_of(quantities.begin(), quantities.end(),
-                                      [&](const Decimal100& q) { return IsWholeNumber(q * multiplier); });
+    const bool allWhole =
+        std::all_of(quantities.begin(), quantities.end(),
+                    [&](const Decimal100& q) { return IsWholeNumber(q * multiplier); });
     if (allWhole) return k;
   }
   return std::nullopt;
@@ -152,9 +153,8 @@ std::optional<ResultTexts> EvaluateResult(const ControlAccess& window, const Sol
 
   const ToothPair& indexNumerator = result.indexNumerator;
   const ToothPair& indexDenominator = result.indexDenominator;
-  const Decimal100 indexRatio =
-      (Teeth(indexNumerator.second) * Teeth(indexNumerator.first)) /
-      (Teeth(indexDenominator.second) * Teeth(indexDenominator.first));
+  const Decimal100 indexRatio = (Teeth(indexNumerator.second) * Teeth(indexNumerator.first)) /
+                                (Teeth(indexDenominator.second) * Teeth(indexDenominator.first));
   // The same bisection as the search, reading the same fields: the C shown
   // is the C the train was found for.
   const auto c = CFromIndexRatio(indexRatio, window);
@@ -168,12 +168,12 @@ std::optional<ResultTexts> EvaluateResult(const ControlAccess& window, const Sol
   texts.indexErrorLine = "Index Error: None";
 
   // Tooth counts are at most 169, so each product fits a 32-bit integer.
-  const std::int32_t feedUp = std::int32_t{result.feedNumerator.first} * result.feedNumerator.second;
+  const std::int32_t feedUp =
+      std::int32_t{result.feedNumerator.first} * result.feedNumerator.second;
   const std::int32_t feedDown =
       std::int32_t{result.feedDenominator.first} * result.feedDenominator.second;
   const Decimal100 feedRatio = Decimal100(feedUp) / Decimal100(feedDown);
-  const Decimal100 feedError =
-      feedRatio - FeedRatio(*c, inputs->feedConstant, sinHelix, piOverPn);
+  const Decimal100 feedError = feedRatio - FeedRatio(*c, inputs->feedConstant, sinHelix, piOverPn);
   texts.feedErrorLine = "Feed Error: " + FixedText(feedError, 12);
 
   const Decimal100 actualFeed = piOverPn / (*c * sinHelix);
@@ -193,8 +193,10 @@ void ShowResult(ControlAccess& window, const std::vector<SolveResult>& results, 
 
   if (i < results.size()) {
     if (const auto texts = EvaluateResult(window, results[i])) {
-      for (std::size_t cell = 0; cell < 4; ++cell) window.SetText(kIndexCells[cell], texts->indexCells[cell]);
-      for (std::size_t cell = 0; cell < 4; ++cell) window.SetText(kFeedCells[cell], texts->feedCells[cell]);
+      for (std::size_t cell = 0; cell < 4; ++cell)
+        window.SetText(kIndexCells[cell], texts->indexCells[cell]);
+      for (std::size_t cell = 0; cell < 4; ++cell)
+        window.SetText(kFeedCells[cell], texts->feedCells[cell]);
       window.SetText(IDC_C_LINE, texts->cLine);
       window.SetText(IDC_INDEX_ERROR_LINE, texts->indexErrorLine);
       window.SetText(IDC_FEED_ERROR_LINE, texts->feedErrorLine);

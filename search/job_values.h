@@ -37,8 +37,8 @@ struct JobValues {
   Decimal100 feedConstant;  // Kf, already 1 / Kf when the field held more than 3
   Decimal100 feedRate;      // FR
   std::size_t feedRateTextLength = 0;
-  Decimal100 helixAngle;    // degrees
-  Decimal100 normalPitch;   // Pn
+  Decimal100 helixAngle;   // degrees
+  Decimal100 normalPitch;  // Pn
   bool wholeC = false;
 
   Decimal100 radians;

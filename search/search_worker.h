@@ -18,12 +18,12 @@ struct WorkerContext {
   ControlAccess* window = nullptr;  // for the progress text on the status line
   std::uint32_t rangeBegin = 0;     // candidates rangeBegin .. rangeEnd - 1
   std::uint32_t rangeEnd = 0;
-  Decimal100 feedConstant;          // Kf as the candidate search used it
+  Decimal100 feedConstant;  // Kf as the candidate search used it
   Decimal100 sinHelix;
   Decimal100 piOverPn;
   bool wholeC = false;
   SearchState* state = nullptr;
-  unsigned logicalProcessors = 0;   // only shown in the progress text
+  unsigned logicalProcessors = 0;  // only shown in the progress text
 };
 
 // The feed train ratio that C asks for: piOverPn / (C x Kf) / sinHelix.

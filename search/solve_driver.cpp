@@ -227,7 +227,8 @@ SolveOutcome RunSolve(ControlAccess& window, SolvePlatform& platform, SearchStat
       const std::optional<JobValues> job = ReadJobValues(window);
       if (job) FindCandidates(state, window, *job);
       outcome.candidates = state.candidates.size();
-      if (job && !state.candidates.empty()) SearchCandidates(window, platform, state, *job, outcome);
+      if (job && !state.candidates.empty())
+        SearchCandidates(window, platform, state, *job, outcome);
       std::vector<CCandidate>().swap(state.candidates);
       OrderResults(state.results);
     }

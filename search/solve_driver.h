@@ -44,12 +44,12 @@ const std::vector<ControlId>& UnlockedAfterSolve();
 
 // What one run did, for callers that report it (the command-line solver).
 struct SolveOutcome {
-  bool ran = false;              // false: refused, a Solve was already running
-  std::size_t candidates = 0;    // C candidates found
-  unsigned processors = 0;       // the P the candidates were split for
+  bool ran = false;            // false: refused, a Solve was already running
+  std::size_t candidates = 0;  // C candidates found
+  unsigned processors = 0;     // the P the candidates were split for
   unsigned workersStarted = 0;
-  bool stopped = false;          // the stop key (or a shutdown) ended the search early
-  bool failed = false;           // out of memory in a worker or the driver: results incomplete
+  bool stopped = false;  // the stop key (or a shutdown) ended the search early
+  bool failed = false;   // out of memory in a worker or the driver: results incomplete
 };
 
 // The "&Solve" operation on `state`; see the top of this file. Results end

@@ -35,15 +35,14 @@ AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::str
 AppSettings LoadSettingsFile(const ProfileStore& store, const std::string& path) {
   const AppSettings defaults = DefaultAppSettings();
   AppSettings settings;
-  settings.indexConstant = store.ReadString(path, kSection, kIndexConstantKey,
-                                            defaults.indexConstant,
-                                            BufferFor(kIndexConstantMaxLength));
+  settings.indexConstant =
+      store.ReadString(path, kSection, kIndexConstantKey, defaults.indexConstant,
+                       BufferFor(kIndexConstantMaxLength));
   settings.feedConstant = store.ReadString(path, kSection, kFeedConstantKey, defaults.feedConstant,
                                            BufferFor(kFeedConstantMaxLength));
   settings.feedRate = store.ReadString(path, kSection, kFeedRateKey, defaults.feedRate,
                                        BufferFor(kFeedRateMaxLength));
-  settings.gearStockText = store.ReadString(path, kSection, kChangeGearsKey,
-                                            defaults.gearStockText,
+  settings.gearStockText = store.ReadString(path, kSection, kChangeGearsKey, defaults.gearStockText,
                                             BufferFor(kGearStockTextMaxLength));
   return settings;
 }

@@ -138,8 +138,8 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
   return std::string(Unquote(value));
 }
 
-std::string WithProfileValue(std::string_view text, std::string_view section,
-                             std::string_view key, std::string_view value) {
+std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                             std::string_view value) {
   value = SingleLineValue(value);
   std::vector<Line> lines = SplitLines(text);
   Position at = Locate(text, lines, section, key);

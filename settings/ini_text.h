@@ -23,8 +23,8 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 // - a missing key is added after the last non-blank line of the section;
 // - a missing section is added at the end of the text.
 // Added lines end with CR LF. Every other byte of `text` is kept.
-std::string WithProfileValue(std::string_view text, std::string_view section,
-                             std::string_view key, std::string_view value);
+std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                             std::string_view value);
 
 }  // namespace corvanta
 

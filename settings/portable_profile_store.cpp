@@ -58,8 +58,8 @@ bool SyncToDisk(std::FILE* file) {
 // then never share a temporary file.
 std::optional<fs::path> FreshTemporaryName(const fs::path& target) {
   static std::atomic<unsigned> counter{0};
-  auto seed = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  auto seed =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   for (int attempt = 0; attempt < 100; ++attempt) {
     unsigned long long tag = seed ^ (static_cast<unsigned long long>(++counter) << 40);
     char suffix[32];

@@ -1,7 +1,7 @@
 #include "settings/win32_profile_store.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <vector>
@@ -9,8 +9,7 @@
 namespace corvanta {
 
 std::string Win32ProfileStore::ReadString(const std::string& path, const std::string& section,
-                                          const std::string& key,
-                                          const std::string& defaultValue,
+                                          const std::string& key, const std::string& defaultValue,
                                           std::size_t bufferSize) const {
   if (bufferSize == 0) return {};
   std::vector<char> buffer(std::min<std::size_t>(bufferSize, 0xFFFFFFFFu), '\0');

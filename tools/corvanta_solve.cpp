@@ -105,8 +105,8 @@ int WholeNumber(const std::string& text, const std::string& option, const std::s
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value, 10);
   if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
-    Refuse(option + ": " + label + " must be a whole number from " + std::to_string(low) +
-           " to " + std::to_string(high) + " (got \"" + text + "\")");
+    Refuse(option + ": " + label + " must be a whole number from " + std::to_string(low) + " to " +
+           std::to_string(high) + " (got \"" + text + "\")");
   return value;
 }
 
@@ -227,8 +227,7 @@ int main(int argc, char** argv) {
   app.add_option("--feed-rate", feedRate, "\"Feed Rate:\" (default: the saved settings)");
   app.add_option("--helix", helix, "\"Helix Angle:\" in degrees");
   app.add_option("--ndp", pitch, "\"Normal Diametral Pitch:\"");
-  app.add_option("--teeth", teeth, "\"Number of Teeth:\", 1 to 500")
-      ->type_name("N");
+  app.add_option("--teeth", teeth, "\"Number of Teeth:\", 1 to 500")->type_name("N");
   app.add_option("--hob-threads", hobThreads, "\"Hob Threads:\", 1 to 24 (default 1)")
       ->type_name("T");
   app.add_option("--setup", row, "machine set-up row of the hand/cut table, 0 to 7 (default 0)")
@@ -270,10 +269,11 @@ int main(int argc, char** argv) {
 
   Job job;
   job.settings = settingsFile ? ReadSettingsFile(*settingsFile) : LoadSettings();
-  const std::string settingsSource = settingsFile ? "--settings " + *settingsFile : "saved settings";
-  for (const auto& [value, id] : {std::pair{&indexConst, IDC_INDEX_CONST},
-                                  std::pair{&feedConst, IDC_FEED_CONST},
-                                  std::pair{&feedRate, IDC_FEED_RATE}}) {
+  const std::string settingsSource =
+      settingsFile ? "--settings " + *settingsFile : "saved settings";
+  for (const auto& [value, id] :
+       {std::pair{&indexConst, IDC_INDEX_CONST}, std::pair{&feedConst, IDC_FEED_CONST},
+        std::pair{&feedRate, IDC_FEED_RATE}}) {
     std::string& text = id == IDC_INDEX_CONST  ? job.settings.indexConstant
                         : id == IDC_FEED_CONST ? job.settings.feedConstant
                                                : job.settings.feedRate;
@@ -299,8 +299,8 @@ int main(int argc, char** argv) {
   job.wholeC = wholeC;
   const std::optional<unsigned> processorCount =
       processors.empty() ? std::nullopt
-                         : std::optional<unsigned>(static_cast<unsigned>(
-                               WholeNumber(processors, "--processors", "the processor count", 1, 1024)));
+                         : std::optional<unsigned>(static_cast<unsigned>(WholeNumber(
+                               processors, "--processors", "the processor count", 1, 1024)));
   const int sheetNumber =
       WholeNumber(sheetResult, "--sheet-result", "the result number", 1, 1000000);
   const auto shownCount = static_cast<std::size_t>(
@@ -358,7 +358,8 @@ int main(int argc, char** argv) {
     }
     std::cout << out.dump(2) << "\n";
   } else {
-    std::cout << geometry[0] << "\n" << geometry[1] << "\n"
+    std::cout << geometry[0] << "\n"
+              << geometry[1] << "\n"
               << outcome.candidates << " candidates, " << state.results.size() << " results, "
               << usedProcessors << " processors\n";
     for (std::size_t k = 0; k < shown; ++k) {

@@ -20,7 +20,10 @@ TEST(ExactRatioFromText, RecoversTheRatioTheDigitsStandForOrRefuses) {
       // A quotient as the set-up sheet writes it, guard digits and all.
       {FixedText(Decimal100(-1) / 7, 110), std::pair(-1, 7)},
       // "" is refused although the Binary100 reader would take it as 0; none throws.
-      {"", {}}, {"1,5", {}}, {"nan", {}}, {"1e99999999999", {}},
+      {"", {}},
+      {"1,5", {}},
+      {"nan", {}},
+      {"1e99999999999", {}},
   };
   for (const auto& [text, expected] : cases) {
     std::optional<ExactRatio> r;

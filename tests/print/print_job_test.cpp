@@ -3,8 +3,8 @@
 // The printed page is copied to printed_sheet.ps for the CTest PNG step.
 #include <gtest/gtest.h>
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 #include <winspool.h>
 
 #include <algorithm>
@@ -159,7 +159,9 @@ class PrintJob : public ::testing::Test {
     ASSERT_TRUE(testWindow != nullptr) << GetLastError();
     for (ControlId id : ControlLockSet()) {
       const bool combo = id == IDC_NUMBER_OF_TEETH || id == IDC_HAND_CUT_CHOOSER;
-      const wchar_t* kind = combo ? L"ComboBox" : id == IDC_RESULT_SELECTOR ? UPDOWN_CLASSW : L"Static";
+      const wchar_t* kind = combo                       ? L"ComboBox"
+                            : id == IDC_RESULT_SELECTOR ? UPDOWN_CLASSW
+                                                        : L"Static";
       CreateWindowExW(0, kind, L"", WS_CHILD | WS_VISIBLE | (combo ? CBS_DROPDOWNLIST : 0), 0, 0,
                       60, 20, testWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                       nullptr, nullptr);
@@ -172,7 +174,7 @@ class PrintJob : public ::testing::Test {
     for (int row = 0; row < 8; ++row) add(IDC_HAND_CUT_CHOOSER, std::to_wstring(row).c_str());
     Win32Controls controls(testWindow);
     const std::pair<ControlId, const char*> texts[] = {
-        {IDC_INDEX_CONST, "30"}, {IDC_FEED_CONST, "0.075"}, {IDC_FEED_RATE, ".025"},
+        {IDC_INDEX_CONST, "30"}, {IDC_FEED_CONST, "0.075"},          {IDC_FEED_RATE, ".025"},
         {IDC_HELIX_ANGLE, "30"}, {IDC_NORMAL_DIAMETRAL_PITCH, "10"}, {IDC_HOB_THREADS, "1"}};
     for (const auto& [id, text] : texts) controls.SetText(id, text);
     UpdateGeometry(controls);
@@ -183,9 +185,7 @@ class PrintJob : public ::testing::Test {
     DeleteFileW(kOutput);
   }
 
-  void TearDown() override {
-    DestroyWindow(testWindow);
-  }
+  void TearDown() override { DestroyWindow(testWindow); }
 
   // "Print ..." with every dialog it opens answered.
   const DialogLog& Print(bool pressOk, const std::vector<SolveResult>& results) {
@@ -205,7 +205,8 @@ class PrintJob : public ::testing::Test {
 };
 
 TEST_F(PrintJob, PrintsOnePageOfTheShownResultOnTheDefaultPrinter) {
-  Win32Controls(testWindow).EnableMenuBarItem(1, false);  // greyed by the page switch; enabled after
+  Win32Controls(testWindow)
+      .EnableMenuBarItem(1, false);  // greyed by the page switch; enabled after
   const DialogLog log = Print(true, results_);
   ASSERT_TRUE(log.Has(L"Print")) << "no printer dialog";
   EXPECT_TRUE(log.lockedWhileOpen);

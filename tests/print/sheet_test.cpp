@@ -9,8 +9,8 @@
 namespace corvanta {
 namespace {
 
-SolveResult Result(ToothPair indexUp, ToothPair indexDown, ToothPair feedUp,
-                   ToothPair feedDown, const char* c) {
+SolveResult Result(ToothPair indexUp, ToothPair indexDown, ToothPair feedUp, ToothPair feedDown,
+                   const char* c) {
   return {feedDown, feedUp, indexDown, indexUp, {}, Decimal100(c)};
 }
 
@@ -36,7 +36,9 @@ TEST(WorkedSheet, RunByRun) {
       {true, 1, 0.5, A::kCentre, F::kSheet, kSheetTitle},
       {true, 3, 0.02, A::kLeft, F::kSheet, "Index Constant: 30"},
       {true, 4, 0.02, A::kLeft, F::kSheet, "Feed Constant: 0.075"},
-      {true, 5, 0.02, A::kLeft, F::kSheet, "Helix Angle: 22.5\xB0  (dms: 22\xB0" "30'00.0000\")"},
+      {true, 5, 0.02, A::kLeft, F::kSheet,
+       "Helix Angle: 22.5\xB0  (dms: 22\xB0"
+       "30'00.0000\")"},
       {true, 6, 0.02, A::kLeft, F::kSheet, "Normal Diametral Pitch: 10  (Module: 2.540000)"},
       {true, 7, 0.02, A::kLeft, F::kSheet, "Number of Teeth: 41"},
       {true, 8, 0.02, A::kLeft, F::kSheet, "Transverse Pitch Dia.: 4.4378  (112.720mm)"},
@@ -59,12 +61,16 @@ TEST(WorkedSheet, RunByRun) {
       {true, 20, 0.39, A::kLeft, F::kSheet, "((1680 * 4) / 5) = 1344 = 24 x 56"},
       {true, 21.62, 0.315, A::kCentre, F::kSheet, "41 x 24"},
       {true, 22.52, 0.315, A::kCentre, F::kSheet, "24 x 56"},
-      {true, 24, 0.045, A::kLeft, F::kNarrow, "Pn = 0.31415926535897932384626433832795028841971693993751"},
-      {true, 24.8, 0.095, A::kLeft, F::kNarrow, "05820974944592307816406286208998628034825342117068"},
+      {true, 24, 0.045, A::kLeft, F::kNarrow,
+       "Pn = 0.31415926535897932384626433832795028841971693993751"},
+      {true, 24.8, 0.095, A::kLeft, F::kNarrow,
+       "05820974944592307816406286208998628034825342117068"},
       {true, 26, 0.02, A::kFlow, F::kNarrow, "sin("},
       {false, 0, 0, A::kFlow, F::kGreek, "y"},
-      {false, 0, 0, A::kFlow, F::kNarrow, ") = 0.38268343236508977172845998403039886676134456248562"},
-      {true, 26.8, 0.095, A::kLeft, F::kNarrow, "70414338006356275460339600896922370137853422835471"},
+      {false, 0, 0, A::kFlow, F::kNarrow,
+       ") = 0.38268343236508977172845998403039886676134456248562"},
+      {true, 26.8, 0.095, A::kLeft, F::kNarrow,
+       "70414338006356275460339600896922370137853422835471"},
       {true, 28, 0.02, A::kFlow, F::kNarrow, "((40 * 20) / (60 * 50)) - (Pn / (sin("},
       {false, 0, 0, A::kFlow, F::kGreek, "y"},
       {false, 0, 0, A::kFlow, F::kNarrow, ") * 41 * 0.075))"},
@@ -94,16 +100,18 @@ TEST(WorkedSheet, RunByRun) {
 // Texts the fields refuse, or values no job has, give a whole sheet, no crash.
 TEST(DegenerateSheet, ComposesWhateverTheFieldsHold) {
   const std::string huge(59, '9');
-  const std::vector<std::vector<std::string>> jobs = {
-      {"0", "0", "0", "0", ""}, {"", "", "", "", "x"}, {".", "3.", "90", ".5", "24"},
-      {huge, huge, huge, huge, "99"}};
+  const std::vector<std::vector<std::string>> jobs = {{"0", "0", "0", "0", ""},
+                                                      {"", "", "", "", "x"},
+                                                      {".", "3.", "90", ".5", "24"},
+                                                      {huge, huge, huge, huge, "99"}};
   const ControlId ids[] = {IDC_INDEX_CONST, IDC_FEED_CONST, IDC_HELIX_ANGLE,
                            IDC_NORMAL_DIAMETRAL_PITCH, IDC_HOB_THREADS};
   for (const auto& j : jobs) {
     SCOPED_TRACE(j[2]);
     MemoryControls window(4);
     for (int i = 0; i < 5; ++i) window.SetText(ids[i], j[i]);
-    for (const SolveResult& r : {SolveResult{}, Result({24, 41}, {24, 56}, {20, 40}, {60, 50}, "41")}) {
+    for (const SolveResult& r :
+         {SolveResult{}, Result({24, 41}, {24, 56}, {20, 40}, {60, 50}, "41")}) {
       const std::vector<SheetRun> runs = ComposeDetachedSetupSheet(window, r);
       ASSERT_EQ(runs.size(), 33u);  // all but the five set-up lines: no row chosen
       EXPECT_EQ(runs[0].text, kSheetTitle);
@@ -113,17 +121,27 @@ TEST(DegenerateSheet, ComposesWhateverTheFieldsHold) {
 
 TEST(SheetText, AnglesAndFeedConstants) {
   const std::pair<double, const char*> angles[] = {
-      {22.5, "22\xB0" "30'00.0000\""},
-      {10.123456, "10\xB0" "07'24.4416\""},
-      {5.99999999, "06\xB0" "00'00.0000\""},  // 59'59.99996" carries all the way up
-      {0.5, "00\xB0" "30'00.0000\""},
+      {22.5,
+       "22\xB0"
+       "30'00.0000\""},
+      {10.123456,
+       "10\xB0"
+       "07'24.4416\""},
+      {5.99999999,
+       "06\xB0"
+       "00'00.0000\""},  // 59'59.99996" carries all the way up
+      {0.5,
+       "00\xB0"
+       "30'00.0000\""},
   };
   for (const auto& [angle, text] : angles) EXPECT_EQ(DegreesMinutesSeconds(angle), text) << angle;
   // A feed constant above 3 is shown as its reciprocal.
   const std::pair<const char*, const char*> feedConstants[] = {
-      {"0.075", "0.075"}, {"8", "0.125"},
+      {"0.075", "0.075"},
+      {"8", "0.125"},
       {"12", "0.08333333333333333333333333333333"}};  // 32 decimals
-  for (const auto& [typed, shown] : feedConstants) EXPECT_EQ(FeedConstantText(typed), shown) << typed;
+  for (const auto& [typed, shown] : feedConstants)
+    EXPECT_EQ(FeedConstantText(typed), shown) << typed;
 }
 
 // Index constant 30, one thread, 41 teeth, row 0: X / Y is the train's P / Q
@@ -135,12 +153,30 @@ TEST(SheetText, IndexEquationsOfTheWorkedTrains) {
     int form;
     const char *xLine, *numeratorSide, *yLine, *denominatorSide;
   } cases[] = {
-      {{28, 1}, {24, 35}, {31, 37}, 0, "28 * 30 * 1 = 840", "840 = 35 x 24",
-       "(28 * 41)  - 1 = 1147", "1147 = 31 x 37"},
-      {{176, 1}, {24, 44}, {37, 39}, 2, "176 * 30 * 1 = 5280", "(5280 / 5) = 1056 = 44 x 24",
-       "(176 * 41)  - 1 = 7215", "(7215 / 5) = 1443 = 37 x 39"},
-      {{47, 2}, {24, 47}, {35, 44}, 3, "47 * 30 * 1 = 1410", "((1410 * 4) / 5) = 1128 = 47 x 24",
-       "(47 * 41)  - 2 = 1925", "((1925 * 4) / 5) = 1540 = 35 x 44"},  // q enters Y
+      {{28, 1},
+       {24, 35},
+       {31, 37},
+       0,
+       "28 * 30 * 1 = 840",
+       "840 = 35 x 24",
+       "(28 * 41)  - 1 = 1147",
+       "1147 = 31 x 37"},
+      {{176, 1},
+       {24, 44},
+       {37, 39},
+       2,
+       "176 * 30 * 1 = 5280",
+       "(5280 / 5) = 1056 = 44 x 24",
+       "(176 * 41)  - 1 = 7215",
+       "(7215 / 5) = 1443 = 37 x 39"},
+      {{47, 2},
+       {24, 47},
+       {35, 44},
+       3,
+       "47 * 30 * 1 = 1410",
+       "((1410 * 4) / 5) = 1128 = 47 x 24",
+       "(47 * 41)  - 2 = 1925",
+       "((1925 * 4) / 5) = 1540 = 35 x 44"},  // q enters Y
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.xLine);

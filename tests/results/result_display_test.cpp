@@ -42,8 +42,11 @@ TEST(ShowResult, EveryTextAsExactArithmeticGivesIt) {
       return ToothPair{static_cast<std::uint16_t>(p[0]), static_cast<std::uint16_t>(p[1])};
     };
     const testing::Trains& t = c.trains;
-    ShowResult(controls, {SolveResult{pair(t.feedDenominator), pair(t.feedNumerator), pair(t.indexDenominator),
-                                      pair(t.indexNumerator), Decimal100(0), Decimal100(0)}}, 0);
+    ShowResult(
+        controls,
+        {SolveResult{pair(t.feedDenominator), pair(t.feedNumerator), pair(t.indexDenominator),
+                     pair(t.indexNumerator), Decimal100(0), Decimal100(0)}},
+        0);
     const auto text = [&](ControlId id) { return controls.GetText(id, 1000); };
     EXPECT_EQ((std::array<std::string, 4>{text(IDC_INDEX_UPPER_LEFT), text(IDC_INDEX_UPPER_RIGHT),
                                           text(IDC_INDEX_LOWER_LEFT), text(IDC_INDEX_LOWER_RIGHT)}),

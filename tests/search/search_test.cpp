@@ -10,8 +10,8 @@
 #include "search/candidates.h"
 #include "search/job_values.h"
 #include "search/pair_table.h"
-#include "search/search_worker.h"
 #include "search/search_test_support.h"
+#include "search/search_worker.h"
 
 namespace corvanta {
 namespace {
@@ -25,29 +25,43 @@ TEST(PairTable, AHandWorkedTable) {
   Entries table;
   for (const GearPair& e : MakePairTable({20, 30, 40, 60}))
     table.push_back({e.first, e.second, static_cast<int>(e.product)});
-  EXPECT_EQ(table, (Entries{{20, 20, 400}, {30, 20, 600}, {30, 20, 600}, {40, 20, 800}, {40, 20, 800},
-                            {30, 30, 900}, {40, 30, 1200}, {40, 30, 1200}, {60, 20, 1200}, {60, 20, 1200},
-                            {40, 40, 1600}, {60, 30, 1800}, {60, 30, 1800}, {60, 40, 2400}, {60, 40, 2400},
+  EXPECT_EQ(table, (Entries{{20, 20, 400},
+                            {30, 20, 600},
+                            {30, 20, 600},
+                            {40, 20, 800},
+                            {40, 20, 800},
+                            {30, 30, 900},
+                            {40, 30, 1200},
+                            {40, 30, 1200},
+                            {60, 20, 1200},
+                            {60, 20, 1200},
+                            {40, 40, 1600},
+                            {60, 30, 1800},
+                            {60, 30, 1800},
+                            {60, 40, 2400},
+                            {60, 40, 2400},
                             {60, 60, 3600}}));
 }
 
 // Stock 20, 30, 40: over entry 0 the ratios are 1, 1.5, 1.5, 2, 2, 2.25, 3,
 // 3, 4. Each case was stepped through by hand; the comment names its rule.
 TEST(BracketSearch, HandWorkedBracketsAndSteps) {
-  const std::vector<std::tuple<std::size_t, Decimal100, Bracket, std::vector<std::size_t>>> cases = {
-      {0, Decimal100("1.2"), {0, 1}, {2, 1, 0, 0}},  // odd mid 1 is not above 2
-      {0, Decimal100("2.6"), {4, 6}, {6, 5, 5}},     // odd mid lowers lo by one
-      {0, Decimal100("1.8"), {2, 4}, {2, 3, 3}},     // odd mid 3 raises hi by one
-      {0, Decimal100(2), {0, 8}, {4}},               // exact hit ends at once
-      {8, Decimal100("0.6"), {4, 6}, {6, 5, 5}},     // ratios over 1600
-  };
+  const std::vector<std::tuple<std::size_t, Decimal100, Bracket, std::vector<std::size_t>>> cases =
+      {
+          {0, Decimal100("1.2"), {0, 1}, {2, 1, 0, 0}},  // odd mid 1 is not above 2
+          {0, Decimal100("2.6"), {4, 6}, {6, 5, 5}},     // odd mid lowers lo by one
+          {0, Decimal100("1.8"), {2, 4}, {2, 3, 3}},     // odd mid 3 raises hi by one
+          {0, Decimal100(2), {0, 8}, {4}},               // exact hit ends at once
+          {8, Decimal100("0.6"), {4, 6}, {6, 5, 5}},     // ratios over 1600
+      };
   const PairTable table = MakePairTable({20, 30, 40});
   for (const auto& [denominator, target, bracket, expectedMids] : cases) {
     std::vector<std::size_t> mids;
-    const Bracket found = BracketSearch(table, denominator, target, [&](std::size_t mid, const Decimal100& y) {
-      EXPECT_EQ(y, TrainRatio(table, mid, denominator));
-      mids.push_back(mid);
-    });
+    const Bracket found =
+        BracketSearch(table, denominator, target, [&](std::size_t mid, const Decimal100& y) {
+          EXPECT_EQ(y, TrainRatio(table, mid, denominator));
+          mids.push_back(mid);
+        });
     EXPECT_EQ(std::tie(found.lo, found.hi), std::tie(bracket.lo, bracket.hi)) << target;
     EXPECT_EQ(mids, expectedMids) << target;
   }
@@ -65,7 +79,8 @@ TEST(CFromIndexRatio, ExactResultsCarryTheOffset) {
       {minus, Decimal100("0.75"), eps},
       {minus, kNaN, Decimal100(50000) + eps},
   };
-  for (const auto& [terms, y, c] : cases) EXPECT_EQ(CFromIndexRatio(y, terms), c) << y << " " << terms.sign;
+  for (const auto& [terms, y, c] : cases)
+    EXPECT_EQ(CFromIndexRatio(y, terms), c) << y << " " << terms.sign;
 }
 
 // Ki 1, T 1, N 1, s +1: IndexRatio(C) = C / (C + 1). Feed rate 0.018 at
@@ -87,7 +102,8 @@ TEST(FindCandidates, OnePerRatioWithItsCInsideTheWindow) {
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     Job job;
-    job.indexConst = "1", job.teeth = 1, job.row = 1, job.feedRate = c.feedRate, job.wholeC = c.wholeC;
+    job.indexConst = "1", job.teeth = 1, job.row = 1, job.feedRate = c.feedRate,
+    job.wholeC = c.wholeC;
     testing::ReadySearch search(job, c.stock);
     ASSERT_TRUE(search.found);
     const SearchState& state = search.state;

@@ -3,9 +3,9 @@
 #ifndef CORVANTA_TESTS_SEARCH_SEARCH_TEST_SUPPORT_H
 #define CORVANTA_TESTS_SEARCH_SEARCH_TEST_SUPPORT_H
 
-#include <boost/multiprecision/cpp_int.hpp>
 #include <algorithm>
 #include <array>
+#include <boost/multiprecision/cpp_int.hpp>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,7 +31,8 @@ inline std::vector<int> Stock(int from = 30, int to = 90) {  // default: a fresh
 
 // Every gear-stock cell "0" except the listed tooth counts.
 inline void SetStock(MemoryControls& controls, const std::vector<int>& owned) {
-  for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + k, "0");
+  for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k)
+    controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + k, "0");
   for (int teeth : owned) controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + teeth - 16, "1");
 }
 
@@ -75,8 +76,10 @@ struct ReadySearch {
   }
   void Run(std::size_t begin, std::size_t end) {
     WorkerContext context;
-    context.rangeBegin = static_cast<std::uint32_t>(begin), context.rangeEnd = static_cast<std::uint32_t>(end);
-    context.feedConstant = job->feedConstant, context.sinHelix = job->sinHelix, context.piOverPn = job->piOverPn;
+    context.rangeBegin = static_cast<std::uint32_t>(begin),
+    context.rangeEnd = static_cast<std::uint32_t>(end);
+    context.feedConstant = job->feedConstant, context.sinHelix = job->sinHelix,
+    context.piOverPn = job->piOverPn;
     context.wholeC = job->wholeC, context.state = &state;
     SearchWorker(context);
   }
@@ -89,9 +92,11 @@ inline std::vector<std::array<std::uint16_t, 8>> CountsOf(const std::vector<Solv
 }
 
 // The ordered results of each range of a split run on its own, without the driver.
-inline std::vector<std::array<std::uint16_t, 8>> ListTheSplitImplies(const std::vector<int>& stock, unsigned processors) {
+inline std::vector<std::array<std::uint16_t, 8>> ListTheSplitImplies(const std::vector<int>& stock,
+                                                                     unsigned processors) {
   ReadySearch search({}, stock);
-  for (const WorkerRange& r : SplitCandidates(search.state.candidates.size(), processors)) search.Run(r.rangeBegin, r.rangeEnd);
+  for (const WorkerRange& r : SplitCandidates(search.state.candidates.size(), processors))
+    search.Run(r.rangeBegin, r.rangeEnd);
   OrderResults(search.state.results);
   return CountsOf(search.state.results);
 }
@@ -102,8 +107,9 @@ inline Rational Power10(int exponent) {
 
 // Pi to 150 decimals; sqrt(3) to 100.
 inline Rational PiRational() {
-  return Rational(BigInteger("3141592653589793238462643383279502884197169399375105820974944592307816406286"
-                             "208998628034825342117067982148086513282306647093844609550582231725359408128")) /
+  return Rational(BigInteger(
+             "3141592653589793238462643383279502884197169399375105820974944592307816406286"
+             "208998628034825342117067982148086513282306647093844609550582231725359408128")) /
          Power10(150);
 }
 inline Rational Sqrt3Rational() {
@@ -143,7 +149,8 @@ struct ExactDisplay {
   std::string indexErrorLine = "Index Error: None", feedErrorLine, actualFeedText, leadLine;
 };
 
-inline std::array<std::string, 4> Cells(const std::array<int, 2>& up, const std::array<int, 2>& down) {
+inline std::array<std::string, 4> Cells(const std::array<int, 2>& up,
+                                        const std::array<int, 2>& down) {
   return {std::to_string(std::min(up[0], up[1])), std::to_string(std::max(up[0], up[1])),
           std::to_string(std::max(down[0], down[1])), std::to_string(std::min(down[0], down[1]))};
 }
@@ -166,10 +173,11 @@ inline ExactDisplay ExpectDisplay(const ExactJob& job, const Trains& t) {
   const Rational actual = pitch / (d.c * sinHelix);
   std::string along = RoundedText(actual / cosHelix, 11);
   along.pop_back();  // the last decimal is cut, not rounded
-  d.actualFeedText = "Actual Feed From C: " + RoundedText(actual, 10) + " Along Helix Angle: " + along;
+  d.actualFeedText =
+      "Actual Feed From C: " + RoundedText(actual, 10) + " Along Helix Angle: " + along;
   const Rational lead = d.c * feed * job.feedConstant * job.teeth;
-  d.leadLine = "Lead: " + RoundedText(lead, 10) + " (Error: " +
-               RoundedText(lead - pitch / sinHelix * job.teeth, 10) + ")";
+  d.leadLine = "Lead: " + RoundedText(lead, 10) +
+               " (Error: " + RoundedText(lead - pitch / sinHelix * job.teeth, 10) + ")";
   return d;
 }
 

@@ -19,17 +19,26 @@ TEST(SplitCandidates, ChunksRoundedUpAndEmptyRangesAtTheEnd) {
   using Ranges = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
   const auto split = [](std::size_t n) {
     Ranges ranges;
-    for (const WorkerRange& r : SplitCandidates(n, 8)) ranges.emplace_back(r.rangeBegin, r.rangeEnd);
+    for (const WorkerRange& r : SplitCandidates(n, 8))
+      ranges.emplace_back(r.rangeBegin, r.rangeEnd);
     return ranges;
   };
-  EXPECT_EQ(split(10), (Ranges{{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}, {10, 10}, {10, 10}, {10, 10}}));
+  EXPECT_EQ(split(10),
+            (Ranges{{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}, {10, 10}, {10, 10}, {10, 10}}));
   EXPECT_EQ(split(3), (Ranges{{0, 3}, {3, 3}, {3, 3}}));
-  EXPECT_EQ(split(1000), (Ranges{{0, 125}, {125, 250}, {250, 375}, {375, 500}, {500, 625},
-                                 {625, 750}, {750, 875}, {875, 1000}}));
+  EXPECT_EQ(split(1000), (Ranges{{0, 125},
+                                 {125, 250},
+                                 {250, 375},
+                                 {375, 500},
+                                 {500, 625},
+                                 {625, 750},
+                                 {750, 875},
+                                 {875, 1000}}));
 }
 
 SolveResult Make(const Counts& t, const std::string& feedError, const std::string& c = "20") {
-  return SolveResult{{t[0], t[1]}, {t[2], t[3]}, {t[4], t[5]}, {t[6], t[7]}, Decimal100(feedError), Decimal100(c)};
+  return SolveResult{{t[0], t[1]}, {t[2], t[3]},          {t[4], t[5]},
+                     {t[6], t[7]}, Decimal100(feedError), Decimal100(c)};
 }
 
 // Duplicates out (the same gears, whatever the order within each pair); a
@@ -39,11 +48,13 @@ TEST(OrderResults, DuplicatesOutTiesToFewerRepeatsAndTheBestTwoHundredKept) {
   std::vector<SolveResult> results = {
       Make({20, 20, 22, 23, 24, 25, 26, 27}, "1e-9", "10"),  // a repeated gear
       Make({21, 22, 23, 24, 25, 26, 27, 28}, "1e-9", "30"),
-      Make({85, 53, 47, 35, 69, 62, 73, 44}, "3e-9"), Make({53, 85, 35, 47, 62, 69, 44, 73}, "3e-9"),
+      Make({85, 53, 47, 35, 69, 62, 73, 44}, "3e-9"),
+      Make({53, 85, 35, 47, 62, 69, 44, 73}, "3e-9"),
   };
   for (std::uint16_t k = 0; k < 350; ++k)  // a > b always: no two the same gears
-    results.push_back(Make({static_cast<std::uint16_t>(20 + k % 140), static_cast<std::uint16_t>(16 + k / 140),
-                            40, 41, 42, 43, 44, 45}, std::to_string(353 - k) + "e-9"));
+    results.push_back(Make({static_cast<std::uint16_t>(20 + k % 140),
+                            static_cast<std::uint16_t>(16 + k / 140), 40, 41, 42, 43, 44, 45},
+                           std::to_string(353 - k) + "e-9"));
   OrderResults(results);
   ASSERT_EQ(results.size(), kMaxResults);
   EXPECT_EQ(ToothCounts(results[0]), (Counts{21, 22, 23, 24, 25, 26, 27, 28}));
@@ -57,12 +68,18 @@ TEST(OrderResults, DuplicatesOutTiesToFewerRepeatsAndTheBestTwoHundredKept) {
 // Each bound just inside and just outside; texts as a field may hold them.
 TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
   const std::vector<std::tuple<ControlId, std::string, bool>> cases = {
-      {IDC_INDEX_CONST, "120", true},            {IDC_INDEX_CONST, "121", false},
-      {IDC_INDEX_CONST, "1", true},              {IDC_INDEX_CONST, "0.999", false},
-      {IDC_FEED_CONST, "90", true},              {IDC_FEED_CONST, "90.0001", false},
-      {IDC_HELIX_ANGLE, "89.9", true},           {IDC_HELIX_ANGLE, "89.91", false},
-      {IDC_NORMAL_DIAMETRAL_PITCH, "0.35", true}, {IDC_NORMAL_DIAMETRAL_PITCH, "0.349", false},
-      {IDC_FEED_RATE, "0.1", true},              {IDC_FEED_RATE, "0.1001", false},
+      {IDC_INDEX_CONST, "120", true},
+      {IDC_INDEX_CONST, "121", false},
+      {IDC_INDEX_CONST, "1", true},
+      {IDC_INDEX_CONST, "0.999", false},
+      {IDC_FEED_CONST, "90", true},
+      {IDC_FEED_CONST, "90.0001", false},
+      {IDC_HELIX_ANGLE, "89.9", true},
+      {IDC_HELIX_ANGLE, "89.91", false},
+      {IDC_NORMAL_DIAMETRAL_PITCH, "0.35", true},
+      {IDC_NORMAL_DIAMETRAL_PITCH, "0.349", false},
+      {IDC_FEED_RATE, "0.1", true},
+      {IDC_FEED_RATE, "0.1001", false},
   };
   for (const auto& [field, text, passes] : cases) {
     MemoryControls controls;
@@ -141,7 +158,9 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
     ScriptedPlatform platform(3);
     SearchState state;
     int starts = 0;
-    platform.startWorker = [&] { return end == "out of memory" && ++starts == 2 ? throw std::bad_alloc() : true; };
+    platform.startWorker = [&] {
+      return end == "out of memory" && ++starts == 2 ? throw std::bad_alloc() : true;
+    };
     platform.pump = [&] {
       if (end == "destroyed") {
         ReleaseSearchLists(state);
@@ -159,7 +178,8 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
     EXPECT_FALSE(SolveRunning(state));
     if (end == "no stock") {
       EXPECT_EQ(outcome.candidates + outcome.workersStarted, 0u);
-      EXPECT_TRUE(controls.IsVisible(IDC_RESULT_CAPTION) && controls.IsMenuCommandEnabled(IDM_PRINT));
+      EXPECT_TRUE(controls.IsVisible(IDC_RESULT_CAPTION) &&
+                  controls.IsMenuCommandEnabled(IDM_PRINT));
     }
   }
 }

@@ -93,7 +93,8 @@ TEST_P(SettingsFileTest, NoFileGivesTheDefaultsAndSavingThemCreatesTheFolderChai
   ASSERT_TRUE(Save("ProgramData"));  // the data folder itself is missing too
   EXPECT_EQ(FileBytes(File("ProgramData")),
             "[Settings]\r\nIndex Constant=30\r\nFeed Constant=0.075\r\nFeed Rate=.025\r\n"
-            "Change Gears=" + OwnedTeeth(30, 90) + "\r\n");
+            "Change Gears=" +
+                OwnedTeeth(30, 90) + "\r\n");
 }
 
 // Each file is read as the profile functions read it, and saving over it

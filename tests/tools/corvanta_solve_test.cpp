@@ -2,8 +2,8 @@
 // checked against exact arithmetic from the tooth counts it prints, its
 // JSON parsed back, its refusals, and the split by processor count.
 #include <stdio.h>
-#include <sys/wait.h>
 #include <stdlib.h>
+#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,8 @@ ToolRun RunTool(const std::vector<std::string>& args) {
   FILE* pipe = popen((command + " 2>'" + folder + "/err.txt'").c_str(), "r");
   ToolRun run;
   char buffer[4096];
-  for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
+  for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.out.append(buffer, got);
   const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   std::ostringstream err;
@@ -56,7 +57,8 @@ std::vector<std::string> Job(const std::vector<std::string>& more = {}) {
 const nlohmann::json& RegressionJson(int processors) {
   static std::map<int, nlohmann::json> runs;
   if (runs.count(processors) == 0) {
-    const ToolRun run = RunTool(Job({"--processors", std::to_string(processors), "--results", "1000", "--json"}));
+    const ToolRun run =
+        RunTool(Job({"--processors", std::to_string(processors), "--results", "1000", "--json"}));
     EXPECT_EQ(run.status, 0) << run.err;
     runs[processors] = nlohmann::json::parse(run.out);
   }
@@ -104,7 +106,8 @@ TEST(CorvantaSolve, JsonParsedBackHoldsTheStoredValuesAndTheDisplayLines) {
     const nlohmann::json& shown = out["shown"][k];
     const std::vector<int> t = shown["teeth"];
     ASSERT_EQ(t.size(), 8u);
-    const ExactDisplay d = testing::ExpectDisplay({}, {{t[0], t[1]}, {t[2], t[3]}, {t[4], t[5]}, {t[6], t[7]}});
+    const ExactDisplay d =
+        testing::ExpectDisplay({}, {{t[0], t[1]}, {t[2], t[3]}, {t[4], t[5]}, {t[6], t[7]}});
     // The error is stored without its sign, C with the bisection's last
     // 1e-110 that 30 decimals do not show.
     EXPECT_EQ(shown["feedError"], testing::RoundedText(abs(d.feedError), 30));
@@ -126,7 +129,8 @@ TEST(CorvantaSolve, OneAndTwoProcessorsGiveTheListsTheirSplitsImply) {
     EXPECT_EQ(out["processors"], processors);
     for (const nlohmann::json& shown : out["shown"]) lists[processors].push_back(shown["teeth"]);
     EXPECT_EQ(out["results"], lists[processors].size());
-    EXPECT_EQ(lists[processors], testing::ListTheSplitImplies(testing::Stock(), static_cast<unsigned>(processors)));
+    EXPECT_EQ(lists[processors],
+              testing::ListTheSplitImplies(testing::Stock(), static_cast<unsigned>(processors)));
   }
   EXPECT_NE(lists[1], lists[2]);
   EXPECT_EQ(lists[1].front(), lists[2].front());
@@ -134,12 +138,16 @@ TEST(CorvantaSolve, OneAndTwoProcessorsGiveTheListsTheirSplitsImply) {
 
 TEST(CorvantaSolve, RefusesWhatTheWindowWouldRefuseWithOneLineAndStatusTwo) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
-      {Job({"--index-const", "121"}), "--index-const: \"Index Const:\" must be 1 to 120 (got \"121\")"},
+      {Job({"--index-const", "121"}),
+       "--index-const: \"Index Const:\" must be 1 to 120 (got \"121\")"},
       {{"--helix", "30", "--ndp", "10"}, "--teeth: \"Number of Teeth:\" must be chosen, 1 to 500"},
-      {Job({"--setup", "8"}), "--setup: the set-up row must be a whole number from 0 to 7 (got \"8\")"},
+      {Job({"--setup", "8"}),
+       "--setup: the set-up row must be a whole number from 0 to 7 (got \"8\")"},
       {Job({"--feed-const", "-1"}),  // a text no field could hold
-       "--feed-const: \"Feed Const:\" takes digits and at most one point, up to 40 characters (got \"-1\")"},
-      {Job({"--settings", "/nonexistent/settings.ini"}), "--settings: cannot read \"/nonexistent/settings.ini\""},
+       "--feed-const: \"Feed Const:\" takes digits and at most one point, up to 40 characters (got "
+       "\"-1\")"},
+      {Job({"--settings", "/nonexistent/settings.ini"}),
+       "--settings: cannot read \"/nonexistent/settings.ini\""},
       {Job({"--frobnicate"}), "The following argument was not expected: --frobnicate"},
   };
   for (const auto& [args, message] : refusals) {
