@@ -3,8 +3,10 @@
 #ifndef CORVANTA_TESTS_APP_WINDOW_FIXTURE_H
 #define CORVANTA_TESTS_APP_WINDOW_FIXTURE_H
 
-#include <commctrl.h>
+// <windows.h> first: <commctrl.h> needs its types.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 

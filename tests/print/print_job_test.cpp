@@ -3,8 +3,10 @@
 // The printed page is copied to printed_sheet.ps for the CTest PNG step.
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
+// <windows.h> first: <commctrl.h> and <winspool.h> need its types.
 #include <windows.h>
+
+#include <commctrl.h>
 #include <winspool.h>
 
 #include <algorithm>
