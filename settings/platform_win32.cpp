@@ -1,6 +1,6 @@
 // The settings' platform services on Windows.
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include "settings/settings_location.h"
 #include "settings/win32_profile_store.h"

@@ -1,7 +1,7 @@
 #include "settings/win32_profile_store.h"
 
-#include <shlobj.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
