@@ -1,6 +1,6 @@
 #include "app/close_guard.h"
 
-#include "search/solve_driver.h"
+#include "search/search_state.h"
 
 namespace corvanta {
 namespace {

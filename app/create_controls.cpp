@@ -5,13 +5,13 @@
 #include <string>
 
 #include "app/numeric_field.h"
-#include "app/pages.h"
 #include "app/result_navigation.h"
 #include "app/subclass.h"
 #include "app/value_display.h"
 #include "app/win32_controls.h"
 #include "resources/resource.h"
 #include "settings/gear_stock_text.h"
+#include "window_model/pages.h"
 
 namespace corvanta {
 namespace {

@@ -1,19 +1,20 @@
 #include "app/main_window.h"
 
-#include "app/clear_results.h"
 #include "app/close_guard.h"
 #include "app/create_controls.h"
-#include "app/fraction_bars.h"
-#include "app/pages.h"
+#include "app/print_command.h"
 #include "app/setup_row_drawing.h"
 #include "app/solve_command.h"
-#include "app/validate_inputs.h"
 #include "app/win32_controls.h"
 #include "app/window_fonts.h"
-#include "numeric/geometry.h"
-#include "print/print_job.h"
 #include "resources/resource.h"
-#include "search/solve_driver.h"
+#include "search/search_state.h"
+#include "window_model/clear_results.h"
+#include "window_model/fraction_bars.h"
+#include "window_model/pages.h"
+#include "window_model/settings_fields.h"
+#include "window_model/update_geometry.h"
+#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 namespace {
@@ -40,7 +41,7 @@ void OnPaint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   // The bars belong to the result display, which the caption stands for.
   if (IsWindowVisible(GetDlgItem(window, IDC_RESULT_CAPTION))) {
-    for (const BarLine& bar : kFractionBars) {
+    for (const FractionBar& bar : kFractionBars) {
       MoveToEx(dc, bar.fromX, bar.y, nullptr);
       LineTo(dc, bar.toX, bar.y);
     }
@@ -89,7 +90,7 @@ void OnPrint(HWND window) {
   RunWhileBusy(window, [&] { PrintSelectedResult(window, ProgramSearchState().results); });
 }
 
-void OnSaveSettings(HWND window) { SaveSettings(Win32Controls(window)); }
+void OnSaveSettings(HWND window) { SaveSettings(ReadSettingsFields(Win32Controls(window))); }
 
 void OnMenuSelect(HWND window) {
   Win32Controls controls(window);

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "app/beep.h"
-#include "app/clear_results.h"
-#include "app/field_rules.h"
 #include "app/subclass.h"
-#include "app/validate_inputs.h"
 #include "app/win32_controls.h"
-#include "numeric/geometry.h"
 #include "resources/resource.h"
+#include "window_model/clear_results.h"
+#include "window_model/field_rules.h"
+#include "window_model/update_geometry.h"
+#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 namespace {

@@ -3,11 +3,12 @@
 #include <commctrl.h>
 
 #include "app/beep.h"
-#include "app/result_step.h"
 #include "app/subclass.h"
 #include "app/win32_controls.h"
 #include "resources/resource.h"
-#include "search/solve_driver.h"
+#include "search/search_state.h"
+#include "window_model/result_display.h"
+#include "window_model/result_step.h"
 
 namespace corvanta {
 namespace {

@@ -3,7 +3,7 @@
 #include "app/close_guard.h"
 #include "app/win32_controls.h"
 #include "app/win32_solve_platform.h"
-#include "search/solve_driver.h"
+#include "window_model/solve_driver.h"
 
 namespace corvanta {
 

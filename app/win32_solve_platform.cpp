@@ -111,8 +111,6 @@ bool Win32SolvePlatform::PumpMessages() {
 
 void Win32SolvePlatform::StopAlert() { MessageBeep(MB_ICONHAND); }
 
-void Win32SolvePlatform::SimpleBeep() { MessageBeep(0xFFFFFFFF); }
-
 void Win32SolvePlatform::Pause(std::chrono::milliseconds duration) {
   Sleep(static_cast<DWORD>(duration.count()));
 }

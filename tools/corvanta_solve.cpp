@@ -23,18 +23,19 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_controls.h"
-#include "app/validate_inputs.h"
-#include "numeric/geometry.h"
 #include "numeric/number_text.h"
 #include "print/pdf_sheet.h"
 #include "resources/resource.h"
 #include "search/order_results.h"
-#include "search/solve_driver.h"
 #include "search/thread_platform.h"
 #include "settings/app_settings.h"
-#include "settings/gear_stock_text.h"
 #include "settings/portable_profile_store.h"
+#include "window_model/memory_job.h"
+#include "window_model/result_display.h"
+#include "window_model/sheet_inputs.h"
+#include "window_model/solve_driver.h"
+#include "window_model/update_geometry.h"
+#include "window_model/validate_inputs.h"
 
 namespace {
 
@@ -157,32 +158,23 @@ class TerminalPlatform : public ThreadPlatform {
   bool StopKeyHeld() override { return interrupted.load(); }
 };
 
-struct Job {
-  AppSettings settings;
-  std::string helix, pitch;
-  int teeth = 0;
-  int hobThreads = 1;
-  int row = 0;
-  bool wholeC = false;
-};
-
-void FillControls(MemoryControls& controls, const Job& job) {
-  controls.SetText(IDC_INDEX_CONST, job.settings.indexConstant);
-  controls.SetText(IDC_FEED_CONST, job.settings.feedConstant);
-  controls.SetText(IDC_FEED_RATE, job.settings.feedRate);
-  controls.SetText(IDC_HELIX_ANGLE, job.helix);
-  controls.SetText(IDC_NORMAL_DIAMETRAL_PITCH, job.pitch);
-  // The lists as the window builds them: teeth "1" to "500", eight rows.
-  for (int n = 1; n <= 500; ++n) controls.AddItem(IDC_NUMBER_OF_TEETH, std::to_string(n));
-  controls.Select(IDC_NUMBER_OF_TEETH, job.teeth - 1);
-  controls.SetText(IDC_HOB_THREADS, std::to_string(job.hobThreads));
-  for (int row = 0; row < 8; ++row) controls.AddItem(IDC_HAND_CUT_CHOOSER, "");
-  controls.Select(IDC_HAND_CUT_CHOOSER, job.row);
-  controls.SetChecked(IDC_WHOLE_C_ONLY, job.wholeC);
-  for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k)
-    controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + k,
-                     GearStockCellText(job.settings.gearStockText, static_cast<std::size_t>(k)));
-  controls.Enable(IDC_SOLVE_BUTTON, false);  // as at the window's start
+// What --sheet FILE.pdf --sheet-result N does after a Solve: shows result
+// number `resultNumber` (counted from 1, as the result selector counts), as
+// "Print ..." prints the result on display, and writes its sheet. "" when
+// written, else what went wrong: no such result, or a file that cannot be
+// written.
+std::string WriteResultSheet(ControlAccess& controls, const std::vector<SolveResult>& results,
+                             long long resultNumber, const std::string& path) {
+  if (resultNumber < 1 || static_cast<unsigned long long>(resultNumber) > results.size()) {
+    return "there is no result " + std::to_string(resultNumber) + " to write a sheet for (" +
+           std::to_string(results.size()) + " results)";
+  }
+  const auto index = static_cast<std::size_t>(resultNumber - 1);
+  ShowResult(controls, results, index);
+  std::string error;
+  if (!WriteSheetPdf(ComposeSetupSheet(ReadSheetInputs(controls), results[index]), path, &error))
+    return "cannot write \"" + path + "\": " + error;
+  return {};
 }
 
 // One shown result, read back from the controls.
@@ -267,7 +259,7 @@ int main(int argc, char** argv) {
     Refuse(error.what());
   }
 
-  Job job;
+  JobEntry job;
   job.settings = settingsFile ? ReadSettingsFile(*settingsFile) : LoadSettings();
   const std::string settingsSource =
       settingsFile ? "--settings " + *settingsFile : "saved settings";
@@ -288,14 +280,15 @@ int main(int argc, char** argv) {
              "\")");
     job.settings.gearStockText = *stock;
   }
-  job.helix = helix;
-  job.pitch = pitch;
+  job.helixAngle = helix;
+  job.normalPitch = pitch;
   CheckFieldText(FieldOf(IDC_HELIX_ANGLE), helix, "--helix");
   CheckFieldText(FieldOf(IDC_NORMAL_DIAMETRAL_PITCH), pitch, "--ndp");
   if (teeth.empty()) Refuse("--teeth: \"Number of Teeth:\" must be chosen, 1 to 500");
   job.teeth = WholeNumber(teeth, "--teeth", "\"Number of Teeth:\"", 1, 500);
-  job.hobThreads = WholeNumber(hobThreads, "--hob-threads", "\"Hob Threads:\"", 1, 24);
-  job.row = WholeNumber(row, "--setup", "the set-up row", 0, 7);
+  job.hobThreads =
+      std::to_string(WholeNumber(hobThreads, "--hob-threads", "\"Hob Threads:\"", 1, 24));
+  job.setupRow = WholeNumber(row, "--setup", "the set-up row", 0, 7);
   job.wholeC = wholeC;
   const std::optional<unsigned> processorCount =
       processors.empty() ? std::nullopt
@@ -308,7 +301,7 @@ int main(int argc, char** argv) {
 
   const bool terminal = isatty(STDERR_FILENO) == 1;
   SolveControls controls(terminal);
-  FillControls(controls, job);
+  EnterJob(controls, job);
   UpdateGeometry(controls);
   ValidateInputs(controls);
   if (const auto problem = FindInputProblem(controls)) {
@@ -377,8 +370,7 @@ int main(int argc, char** argv) {
   }
   std::cout.flush();
   if (sheetPath) {
-    const std::string problem =
-        WriteResultSheetPdf(controls, state.results, sheetNumber, *sheetPath);
+    const std::string problem = WriteResultSheet(controls, state.results, sheetNumber, *sheetPath);
     if (!problem.empty()) {
       std::cerr << kProgram << ": --sheet: " << problem << "\n";
       return 1;

@@ -4,8 +4,8 @@
 
 #include <tuple>
 
-#include "app/control_harness.h"
 #include "resources/resource.h"
+#include "tests/app/control_harness.h"
 
 namespace corvanta::testing {
 namespace {

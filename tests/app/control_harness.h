@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/control_access.h"
+#include "window_model/control_access.h"
 
 namespace corvanta::testing {
 

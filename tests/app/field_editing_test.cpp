@@ -2,7 +2,7 @@
 // "Paste" and when "&Solve" may be pressed.
 #include <gtest/gtest.h>
 
-#include "app/window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace corvanta::testing {
 namespace {

@@ -1,6 +1,6 @@
-#include "app/control_harness.h"
-#include "app/memory_controls.h"
 #include "resources/resource.h"
+#include "tests/app/control_harness.h"
+#include "window_model/memory_controls.h"
 
 namespace corvanta::testing {
 namespace {

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "app/control_harness.h"
 #include "app/win32_controls.h"
 #include "resources/resource.h"
+#include "tests/app/control_harness.h"
 
 namespace corvanta::testing {
 namespace {

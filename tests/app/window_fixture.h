@@ -3,8 +3,9 @@
 #ifndef CORVANTA_TESTS_APP_WINDOW_FIXTURE_H
 #define CORVANTA_TESTS_APP_WINDOW_FIXTURE_H
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,9 @@
 //                          pos=N rect=LEFT,TOP,RIGHT,BOTTOM (screen) text=TEXT
 //   window_probe dropped   the open drop-down list's rect
 // Exit code 1 when the window (or the list) is not there.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
