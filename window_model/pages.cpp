@@ -1,6 +1,9 @@
 #include "window_model/pages.h"
 
+#include <vector>
+
 #include "resources/resource.h"
+#include "window_model/control_roles.h"
 #include "window_model/fraction_bars.h"
 #include "window_model/validate_inputs.h"
 
@@ -10,18 +13,6 @@ namespace {
 // Any text at all in the "C: " line means a result is shown, so a read of
 // one character is enough.
 constexpr std::size_t kOneCharacterRead = 2;
-
-std::vector<ControlId> Range(ControlId first, ControlId last) {
-  std::vector<ControlId> ids;
-  for (ControlId id = first; id <= last; ++id) ids.push_back(id);
-  return ids;
-}
-
-std::vector<ControlId> Joined(std::initializer_list<std::vector<ControlId>> parts) {
-  std::vector<ControlId> ids;
-  for (const std::vector<ControlId>& part : parts) ids.insert(ids.end(), part.begin(), part.end());
-  return ids;
-}
 
 void ShowAll(ControlAccess& controls, const std::vector<ControlId>& ids, bool visible) {
   for (ControlId id : ids) controls.Show(id, visible);
@@ -46,42 +37,6 @@ void ShowChangeGearsPage(ControlAccess& controls) {
 }
 
 }  // namespace
-
-const std::vector<ControlId>& MainPageControls() {
-  static const std::vector<ControlId> ids = Joined({
-      {IDC_SOLVE_BUTTON, IDC_EXIT_BUTTON, IDC_HOB_THREADS_SPINNER},
-      Range(IDC_INDEX_CONST, IDC_FEED_RATE),
-      {IDC_INDEX_CONST_LABEL, IDC_HOB_THREADS_LABEL, IDC_HOB_THREADS, IDC_PITCH_DIAMETER_LINE,
-       IDC_OUTSIDE_DIAMETER_LINE, IDC_C_LINE, IDC_WHOLE_C_ONLY, IDC_FEED_RATE_LABEL,
-       IDC_HELIX_ANGLE_LABEL, IDC_FEED_CONST_LABEL, IDC_NUMBER_OF_TEETH_LABEL,
-       IDC_NORMAL_DIAMETRAL_PITCH_LABEL},
-      Range(IDC_HOB_HEAD, IDC_INTERMEDIATE_STUDS_HEAD),
-  });
-  return ids;
-}
-
-const std::vector<ControlId>& ResultControls() {
-  static const std::vector<ControlId> ids = Joined({
-      {IDC_RESULT_SELECTOR, IDC_INDEX_CAPTION, IDC_RESULT_CAPTION, IDC_FEED_CAPTION},
-      Range(IDC_INDEX_UPPER_LEFT, IDC_INDEX_LOWER_RIGHT),
-      {IDC_INDEX_ERROR_LINE, IDC_FEED_ERROR_LINE, IDC_ACTUAL_FEED_TEXT, IDC_LEAD_LINE},
-      Range(IDC_FEED_UPPER_LEFT, IDC_FEED_LOWER_RIGHT),
-  });
-  return ids;
-}
-
-const std::vector<ControlId>& GearStockControls() {
-  static const std::vector<ControlId> ids = [] {
-    std::vector<ControlId> cells;
-    for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) {
-      cells.push_back(IDC_GEAR_STOCK_CELL_FIRST + k);
-      cells.push_back(IDC_GEAR_STOCK_SPINNER_FIRST + k);
-      cells.push_back(IDC_GEAR_STOCK_CAPTION_FIRST + k);
-    }
-    return cells;
-  }();
-  return ids;
-}
 
 bool ResultOnDisplay(const ControlAccess& controls) {
   return !controls.GetText(IDC_C_LINE, kOneCharacterRead).empty();

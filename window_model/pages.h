@@ -6,22 +6,12 @@
 #ifndef CORVANTA_WINDOW_MODEL_PAGES_H
 #define CORVANTA_WINDOW_MODEL_PAGES_H
 
-#include <vector>
-
 #include "window_model/control_access.h"
 
 namespace corvanta {
 
 inline constexpr int kMainPage = 1;
 inline constexpr int kChangeGearsPage = 2;
-
-// Controls of the main page that are always shown with it.
-const std::vector<ControlId>& MainPageControls();
-// Controls of the result display, shown with the main page only while a
-// result is on display.
-const std::vector<ControlId>& ResultControls();
-// The three controls of every gear-stock cell, cell by cell.
-const std::vector<ControlId>& GearStockControls();
 
 // True while the main page shows a result: its "C: " line is not empty.
 bool ResultOnDisplay(const ControlAccess& controls);

@@ -1,7 +1,7 @@
 #include "window_model/print_lock.h"
 
+#include "window_model/control_roles.h"
 #include "window_model/menu_bar.h"
-#include "window_model/solve_driver.h"
 
 namespace corvanta {
 

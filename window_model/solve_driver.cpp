@@ -8,38 +8,12 @@
 #include "search/job_values.h"
 #include "search/order_results.h"
 #include "search/pair_table.h"
+#include "window_model/control_roles.h"
 #include "window_model/menu_bar.h"
 #include "window_model/read_job.h"
 #include "window_model/result_display.h"
 
 namespace corvanta {
-
-const std::vector<ControlId>& ControlLockSet() {
-  static const std::vector<ControlId> locked = [] {
-    std::vector<ControlId> ids = {IDC_SOLVE_BUTTON, IDC_EXIT_BUTTON, IDC_RESULT_SELECTOR,
-                                  IDC_HOB_THREADS_SPINNER};
-    for (ControlId id = IDC_INDEX_CONST; id <= IDC_FEED_RATE; ++id) ids.push_back(id);
-    for (ControlId id : {IDC_INDEX_CONST_LABEL, IDC_HOB_THREADS_LABEL, IDC_HOB_THREADS,
-                         IDC_INDEX_ERROR_LINE, IDC_PITCH_DIAMETER_LINE, IDC_OUTSIDE_DIAMETER_LINE,
-                         IDC_FEED_ERROR_LINE, IDC_ACTUAL_FEED_TEXT, IDC_LEAD_LINE, IDC_WHOLE_C_ONLY,
-                         IDC_FEED_RATE_LABEL, IDC_HELIX_ANGLE_LABEL, IDC_FEED_CONST_LABEL,
-                         IDC_NUMBER_OF_TEETH_LABEL, IDC_NORMAL_DIAMETRAL_PITCH_LABEL})
-      ids.push_back(id);
-    for (ControlId id = IDC_HOB_HEAD; id <= IDC_INTERMEDIATE_STUDS_HEAD; ++id) ids.push_back(id);
-    return ids;
-  }();
-  return locked;
-}
-
-const std::vector<ControlId>& UnlockedAfterSolve() {
-  static const std::vector<ControlId> unlocked = [] {
-    std::vector<ControlId> ids;
-    for (ControlId id : ControlLockSet())
-      if (id != IDC_SOLVE_BUTTON && id != IDC_RESULT_SELECTOR) ids.push_back(id);
-    return ids;
-  }();
-  return unlocked;
-}
 
 SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchState& state) {
   SearchRunMark mark(state);

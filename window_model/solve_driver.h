@@ -11,20 +11,12 @@
 #ifndef CORVANTA_WINDOW_MODEL_SOLVE_DRIVER_H
 #define CORVANTA_WINDOW_MODEL_SOLVE_DRIVER_H
 
-#include <vector>
-
 #include "search/search_run.h"
 #include "search/search_state.h"
 #include "search/solve_platform.h"
 #include "window_model/control_access.h"
 
 namespace corvanta {
-
-// The controls disabled while a search runs, and those of them that are
-// enabled again when it ends ("&Solve" and the result selector stay
-// disabled: validation and the result display decide about them).
-const std::vector<ControlId>& ControlLockSet();
-const std::vector<ControlId>& UnlockedAfterSolve();
 
 // The "&Solve" operation on `state`; see the top of this file. Results end
 // in state.results (ordered, at most kMaxResults), shown from position 0.

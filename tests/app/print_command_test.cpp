@@ -17,6 +17,7 @@
 #include "app/win32_controls.h"
 #include "resources/resource.h"
 #include "tests/support/window_job.h"
+#include "window_model/control_roles.h"
 #include "window_model/result_display.h"
 
 namespace corvanta {

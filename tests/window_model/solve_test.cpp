@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 #include "search/thread_platform.h"
 #include "tests/support/window_job.h"
+#include "window_model/control_roles.h"
 #include "window_model/solve_driver.h"
 #include "window_model/validate_inputs.h"
 
