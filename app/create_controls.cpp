@@ -176,8 +176,7 @@ void FillHandCutChooser(HWND window) {
   SendMessageW(chooser, CB_SETCURSEL, 0, 0);
 }
 
-void MakeGearStockCell(HWND window, int cell, const AppSettings& settings,
-                       const WindowFonts& fonts) {
+void MakeGearStockCell(HWND window, int cell, const AppSettings& settings) {
   const int x = kStockLeft + kStockColumnPitch * (cell / kStockRows);
   const int y = kStockTop + kStockRowPitch * (cell % kStockRows);
   const std::string owned(GearStockCellText(settings.gearStockText, static_cast<size_t>(cell)));
@@ -191,8 +190,6 @@ void MakeGearStockCell(HWND window, int cell, const AppSettings& settings,
   HWND spinner = MakeSpinner(window, IDC_GEAR_STOCK_SPINNER_FIRST + cell, x + 16, y, 15, 22,
                              UDS_ARROWKEYS | UDS_SETBUDDYINT);
   Make(window, caption, teeth.c_str());
-  SetControlFont(window, value.id, fonts.main);
-  SetControlFont(window, caption.id, fonts.main);
   Buddy(spinner, valueWindow, 0, 1);
 }
 
@@ -219,11 +216,11 @@ WindowFonts CreateControls(HWND window, const AppSettings& settings) {
   MakeHobThreadsAndSelectors(window);
   FillHandCutChooser(window);
 
+  for (int cell = 0; cell < GEAR_STOCK_CELL_COUNT; ++cell)
+    MakeGearStockCell(window, cell, settings);
+
   WindowFonts fonts = CreateWindowFonts();
   ApplyWindowFonts(window, fonts);
-
-  for (int cell = 0; cell < GEAR_STOCK_CELL_COUNT; ++cell)
-    MakeGearStockCell(window, cell, settings, fonts);
 
   Win32Controls controls(window);
   ShowPage(controls, kMainPage);
