@@ -122,7 +122,7 @@ LRESULT OnFieldChar(HWND field, WPARAM wParam, LPARAM lParam) {
   const std::string text = controls.GetText(IdOf(field), kKeyFilterReadSize);
   switch (FilterKey(IdOf(field), static_cast<unsigned>(wParam), text, SelectionOf(field))) {
     case KeyAction::kEdit: ClearResults(controls); break;
-    case KeyAction::kRefuse: Beep(kRefusedKeyBeep); return 0;
+    case KeyAction::kRefuse: Beep(GetParent(field), kRefusedKeyBeep); return 0;
     case KeyAction::kTabAcross: TabToPartner(field); return 0;
     case KeyAction::kTabValidate: ValidateInputs(controls); break;
   }

@@ -19,7 +19,7 @@ void OnSelectorClicked(HWND window, const NMUPDOWN& click) {
       StepResult(click.iPos, click.iDelta, static_cast<int>(state.results.size()));
   Win32Controls controls(window);
   if (step.show) ShowSearchResult(controls, state, static_cast<std::size_t>(*step.show));
-  if (step.beep) Beep(kEndOfListBeep);
+  if (step.beep) Beep(window, kEndOfListBeep);
 }
 
 void OnNotify(HWND window, WPARAM wParam, LPARAM lParam) {

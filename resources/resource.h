@@ -5,10 +5,12 @@
 
 // Resources
 #define IDS_APP_TITLE 103
-#define IDS_WINDOW_CLASS 109
 #define IDI_CORVANTA 107
 #define IDI_SMALL 108
-#define IDM_MENU_BAR 109
+// The main window's resources: the string of its class name and its menu
+// (and the accelerator table the message loop asks for) share the number,
+// each a resource of another type.
+#define IDR_MAIN_WINDOW 109
 #define IDR_VERSION 1
 
 // Menu commands
