@@ -10,6 +10,7 @@
 #include "app/value_display.h"
 #include "app/win32_controls.h"
 #include "resources/resource.h"
+#include "results/machine_setup.h"
 #include "settings/gear_stock_text.h"
 #include "window_model/pages.h"
 
@@ -108,7 +109,6 @@ constexpr ChildControl kHobThreads = {IDC_HOB_THREADS,        "Static",        "
                                       WS_VISIBLE | SS_CENTER, WS_EX_STATICEDGE};
 
 constexpr int kTeethItems = 500;
-constexpr int kSetupRows = 8;
 constexpr int kHobThreadsMax = 24;
 
 // The gear-stock grid: 11 columns of 14 cells, numbered down each column.
@@ -172,7 +172,7 @@ void MakeHobThreadsAndSelectors(HWND window) {
 void FillHandCutChooser(HWND window) {
   // The rows are drawn by the window (DrawSetupRow); their texts are unused.
   HWND chooser = GetDlgItem(window, IDC_HAND_CUT_CHOOSER);
-  for (int row = 0; row < kSetupRows; ++row) AddListItem(chooser, L"");
+  for (int row = 0; row < kSetupRowCount; ++row) AddListItem(chooser, L"");
   SendMessageW(chooser, CB_SETCURSEL, 0, 0);
 }
 

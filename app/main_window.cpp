@@ -84,7 +84,7 @@ void OnTeethListCommand(HWND window, WORD notification) {
   ValidateInputs(controls);
 }
 
-void OnChooserCommand(HWND window, WORD notification) {
+void OnHandCutChooserCommand(HWND window, WORD notification) {
   if (notification != CBN_SELCHANGE) return;
   Win32Controls controls(window);
   ClearResults(controls);
@@ -121,7 +121,7 @@ void OnCommand(HWND window, WPARAM wParam) {
     case IDC_SOLVE_BUTTON: OnSolve(window); break;
     case IDC_EXIT_BUTTON: CloseMainWindow(window); break;
     case IDC_NUMBER_OF_TEETH: OnTeethListCommand(window, notification); break;
-    case IDC_HAND_CUT_CHOOSER: OnChooserCommand(window, notification); break;
+    case IDC_HAND_CUT_CHOOSER: OnHandCutChooserCommand(window, notification); break;
     case IDC_WHOLE_C_ONLY: OnWholeCClicked(window); break;
     case IDM_EXIT: CloseMainWindow(window); break;
     case IDM_MAIN_PAGE: OnPageCommand(window, kMainPage); break;

@@ -42,6 +42,8 @@
 #define IDC_FEED_CONST 2002
 #define IDC_NUMBER_OF_TEETH 2003
 #define IDC_HELIX_ANGLE 2004
+// The HandCutChooser: the machine set-up (MachineSetup) chosen as a row,
+// the setupRow 0 to 7 (corvanta-solve's --setup).
 #define IDC_HAND_CUT_CHOOSER 2005
 #define IDC_NORMAL_DIAMETRAL_PITCH 2006
 #define IDC_FEED_RATE 2007

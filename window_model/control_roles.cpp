@@ -1,8 +1,13 @@
 #include "window_model/control_roles.h"
 
 #include "resources/resource.h"
+#include "settings/gear_stock_text.h"
 
 namespace corvanta {
+
+// One gear-stock cell per change gear of the settings' gear stock.
+static_assert(GEAR_STOCK_CELL_COUNT == kGearStockCellCount);
+static_assert(GEAR_STOCK_FIRST_TOOTH_COUNT == kFirstStockToothCount);
 
 namespace {
 

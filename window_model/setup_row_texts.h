@@ -1,4 +1,4 @@
-// Where each text of a hand/cut chooser row stands, so that the row lines
+// Where each text of a HandCutChooser row stands, so that the row lines
 // up with the column heads above the chooser.
 #ifndef CORVANTA_WINDOW_MODEL_SETUP_ROW_TEXTS_H
 #define CORVANTA_WINDOW_MODEL_SETUP_ROW_TEXTS_H

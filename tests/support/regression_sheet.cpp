@@ -6,10 +6,10 @@
 namespace corvanta::testing {
 
 std::vector<SheetRun> RegressionSheet(bool detached) {
-  MemoryControls window;
-  const std::vector<SolveResult> results = SolveRegressionJob(window);
+  MemoryControls controls;
+  const std::vector<SolveResult> results = SolveRegressionJob(controls);
   if (results.empty()) return {};
-  if (!detached) return ComposeSetupSheet(ReadSheetInputs(window), results[0]);
+  if (!detached) return ComposeSetupSheet(ReadSheetInputs(controls), results[0]);
   MemoryControls fresh;
   SetSheetJob(fresh, "30", 40);
   return ComposeSetupSheet(ReadDetachedSheetInputs(fresh, results[0]), results[0]);

@@ -15,7 +15,7 @@ using testing::Rational;
 
 TEST(ShowResult, EveryTextAsExactArithmeticGivesIt) {
   struct Case {
-    int teeth, row;  // row 0 has the sign -1, row 1 +1
+    int teeth, setupRow;  // row 0 has the sign -1, row 1 +1
     testing::Trains trains;
     const char* cLine;
   };
@@ -34,10 +34,10 @@ TEST(ShowResult, EveryTextAsExactArithmeticGivesIt) {
     SCOPED_TRACE(&c - cases);
     JobEntry job = testing::RegressionJob();
     job.teeth = c.teeth;
-    job.setupRow = c.row;
+    job.setupRow = c.setupRow;
     MemoryControls controls;
     EnterJob(controls, job);
-    const testing::ExactJob exact{30, {3, 40}, c.teeth, 1, c.row == 0 ? -1 : +1};
+    const testing::ExactJob exact{30, {3, 40}, c.teeth, 1, c.setupRow == 0 ? -1 : +1};
     const testing::ExactDisplay expected = testing::ExpectDisplay(exact, c.trains);
 
     const auto pair = [](const std::array<int, 2>& p) {
