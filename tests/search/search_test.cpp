@@ -23,22 +23,11 @@ TEST(PairTable, AHandWorkedTable) {
   Entries table;
   for (const GearPair& e : MakePairTable({20, 30, 40, 60}))
     table.push_back({e.first, e.second, static_cast<int>(e.product)});
-  EXPECT_EQ(table, (Entries{{20, 20, 400},
-                            {30, 20, 600},
-                            {30, 20, 600},
-                            {40, 20, 800},
-                            {40, 20, 800},
-                            {30, 30, 900},
-                            {40, 30, 1200},
-                            {40, 30, 1200},
-                            {60, 20, 1200},
-                            {60, 20, 1200},
-                            {40, 40, 1600},
-                            {60, 30, 1800},
-                            {60, 30, 1800},
-                            {60, 40, 2400},
-                            {60, 40, 2400},
-                            {60, 60, 3600}}));
+  const Entries expected = {{20, 20, 400},  {30, 20, 600},  {30, 20, 600},  {40, 20, 800},
+                            {40, 20, 800},  {30, 30, 900},  {40, 30, 1200}, {40, 30, 1200},
+                            {60, 20, 1200}, {60, 20, 1200}, {40, 40, 1600}, {60, 30, 1800},
+                            {60, 30, 1800}, {60, 40, 2400}, {60, 40, 2400}, {60, 60, 3600}};
+  EXPECT_EQ(table, expected);
 }
 
 // Stock 20, 30, 40: over entry 0 the ratios are 1, 1.5, 1.5, 2, 2, 2.25, 3,
@@ -139,14 +128,9 @@ TEST(SplitCandidates, ChunksRoundedUpAndEmptyRangesAtTheEnd) {
   EXPECT_EQ(split(10),
             (Ranges{{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}, {10, 10}, {10, 10}, {10, 10}}));
   EXPECT_EQ(split(3), (Ranges{{0, 3}, {3, 3}, {3, 3}}));
-  EXPECT_EQ(split(1000), (Ranges{{0, 125},
-                                 {125, 250},
-                                 {250, 375},
-                                 {375, 500},
-                                 {500, 625},
-                                 {625, 750},
-                                 {750, 875},
-                                 {875, 1000}}));
+  const Ranges eighths = {{0, 125},   {125, 250}, {250, 375}, {375, 500},
+                          {500, 625}, {625, 750}, {750, 875}, {875, 1000}};
+  EXPECT_EQ(split(1000), eighths);
 }
 
 SolveResult Make(const Counts& t, const std::string& feedError, const std::string& c = "20") {

@@ -60,19 +60,7 @@ struct ReadySearch {
 // A result of the two trains, each numerator over denominator, and C.
 inline SolveResult MakeResult(ToothPair indexUp, ToothPair indexDown, ToothPair feedUp,
                               ToothPair feedDown, const char* c) {
-  SolveResult result;
-  result.indexNumerator = indexUp;
-  result.indexDenominator = indexDown;
-  result.feedNumerator = feedUp;
-  result.feedDenominator = feedDown;
-  result.C = Decimal100(c);
-  return result;
-}
-
-inline std::vector<std::array<std::uint16_t, 8>> CountsOf(const std::vector<SolveResult>& results) {
-  std::vector<std::array<std::uint16_t, 8>> counts;
-  for (const SolveResult& r : results) counts.push_back(ToothCounts(r));
-  return counts;
+  return {feedDown, feedUp, indexDown, indexUp, {}, Decimal100(c)};  // SolveResult's order
 }
 
 // The ordered results of each range of a split run on its own, without the driver.
@@ -82,7 +70,9 @@ inline std::vector<std::array<std::uint16_t, 8>> ListTheSplitImplies(const std::
   for (const WorkerRange& r : SplitCandidates(search.state.candidates.size(), processors))
     search.Run(r.rangeBegin, r.rangeEnd);
   OrderResults(search.state.results);
-  return CountsOf(search.state.results);
+  std::vector<std::array<std::uint16_t, 8>> counts;
+  for (const SolveResult& r : search.state.results) counts.push_back(ToothCounts(r));
+  return counts;
 }
 
 }  // namespace corvanta::testing

@@ -15,33 +15,21 @@
 
 namespace corvanta::testing {
 
-// The gear-stock text in which the gears of `first` to `last` teeth are owned.
-inline std::string StockText(int first, int last) {
-  std::string text;
-  for (int teeth = 16; teeth < 16 + static_cast<int>(kGearStockCellCount); ++teeth)
-    text += (teeth >= first && teeth <= last) ? '1' : '0';
-  return text;
-}
-
 // The regression job: the default settings (index constant 30, feed constant
 // 0.075, feed rate .025, 30 to 90 teeth in stock), helix 30, pitch 10, 40
-// teeth, one hob thread, set-up row 0.
-inline JobEntry RegressionJob() {
+// teeth, one hob thread, set-up row 0; or another helix and tooth count.
+inline JobEntry RegressionJob(const char* helix = "30", int teeth = 40) {
   JobEntry job;
   job.settings = DefaultAppSettings();
-  job.helixAngle = "30";
+  job.helixAngle = helix;
   job.normalPitch = "10";
-  job.teeth = 40;
+  job.teeth = teeth;
   return job;
 }
 
-// The regression job with another helix and tooth count, its geometry lines
-// shown.
+// A job of the sheet tests, its geometry lines shown.
 inline void SetSheetJob(MemoryControls& controls, const char* helix = "22.5", int teeth = 41) {
-  JobEntry job = RegressionJob();
-  job.helixAngle = helix;
-  job.teeth = teeth;
-  EnterJob(controls, job);
+  EnterJob(controls, RegressionJob(helix, teeth));
   UpdateGeometry(controls);
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <tuple>
 
 #include "resources/resource.h"
 
@@ -26,59 +27,40 @@ std::vector<ControlId> Sorted(std::vector<ControlId> ids) {
   return ids;
 }
 
+// Identifiers as resources/resource.h numbers them: 1001 "&Solve", 1002
+// "E&xit", 1003 the result selector, 1011 the hob threads' spinner, 1012 to
+// 1021 the result's captions, 2001 to 2007 the inputs, 3000 to 3035 the
+// labels, train cells, display lines and heads.
 TEST(ControlRoles, EveryListIsTheWindowsOwn) {
-  const std::vector<ControlId> lockSet = Runs(
-      {IDC_SOLVE_BUTTON, IDC_RESULT_SELECTOR, IDC_HOB_THREADS_SPINNER, IDC_HOB_THREADS_SPINNER,
-       IDC_INDEX_CONST, IDC_FEED_RATE, IDC_INDEX_CONST_LABEL, IDC_HOB_THREADS, IDC_INDEX_ERROR_LINE,
-       IDC_OUTSIDE_DIAMETER_LINE, IDC_FEED_ERROR_LINE, IDC_HELIX_ANGLE_LABEL, IDC_FEED_CONST_LABEL,
-       IDC_FEED_CONST_LABEL, IDC_NUMBER_OF_TEETH_LABEL, IDC_NORMAL_DIAMETRAL_PITCH_LABEL,
-       IDC_HOB_HEAD, IDC_INTERMEDIATE_STUDS_HEAD});
+  const std::vector<ControlId> lockSet =
+      Runs({1001, 1003, 1011, 1011, 2001, 2007, 3000, 3002, 3008, 3010, 3012, 3017, 3019, 3019,
+            3021, 3022, 3028, 3035});
   EXPECT_EQ(ControlLockSet(), lockSet);
   std::vector<ControlId> unlocked = lockSet;
   for (ControlId stays : {IDC_SOLVE_BUTTON, IDC_RESULT_SELECTOR})
     unlocked.erase(std::find(unlocked.begin(), unlocked.end(), stays));
   EXPECT_EQ(UnlockedAfterSolve(), unlocked);
-  EXPECT_EQ(
-      MainPageControls(),
-      Runs({IDC_SOLVE_BUTTON, IDC_EXIT_BUTTON, IDC_HOB_THREADS_SPINNER, IDC_HOB_THREADS_SPINNER,
-            IDC_INDEX_CONST, IDC_FEED_RATE, IDC_INDEX_CONST_LABEL, IDC_HOB_THREADS,
-            IDC_PITCH_DIAMETER_LINE, IDC_C_LINE, IDC_WHOLE_C_ONLY, IDC_HELIX_ANGLE_LABEL,
-            IDC_FEED_CONST_LABEL, IDC_FEED_CONST_LABEL, IDC_NUMBER_OF_TEETH_LABEL,
-            IDC_NORMAL_DIAMETRAL_PITCH_LABEL, IDC_HOB_HEAD, IDC_INTERMEDIATE_STUDS_HEAD}));
-  EXPECT_EQ(ResultControls(),
-            Runs({IDC_RESULT_SELECTOR, IDC_RESULT_SELECTOR, IDC_INDEX_CAPTION, IDC_INDEX_CAPTION,
-                  IDC_RESULT_CAPTION, IDC_FEED_CAPTION, IDC_INDEX_UPPER_LEFT, IDC_INDEX_LOWER_RIGHT,
-                  IDC_INDEX_ERROR_LINE, IDC_INDEX_ERROR_LINE, IDC_FEED_ERROR_LINE, IDC_LEAD_LINE,
-                  IDC_FEED_UPPER_LEFT, IDC_FEED_LOWER_RIGHT}));
-  EXPECT_EQ(ResultFrameControls(),
-            Runs({IDC_RESULT_SELECTOR, IDC_RESULT_SELECTOR, IDC_INDEX_CAPTION, IDC_INDEX_CAPTION,
-                  IDC_RESULT_CAPTION, IDC_FEED_CAPTION}));
-  EXPECT_EQ(ResultTextControls(), Runs({IDC_INDEX_UPPER_LEFT, IDC_INDEX_LOWER_RIGHT,
-                                        IDC_INDEX_ERROR_LINE, IDC_INDEX_ERROR_LINE, IDC_C_LINE,
-                                        IDC_LEAD_LINE, IDC_FEED_UPPER_LEFT, IDC_FEED_LOWER_RIGHT}));
-  EXPECT_EQ(Sorted(EnabledWithResult()),
-            Runs({IDC_EXIT_BUTTON, IDC_RESULT_SELECTOR, IDC_HOB_THREADS_SPINNER,
-                  IDC_HOB_THREADS_SPINNER, IDC_INDEX_CONST, IDC_FEED_RATE, IDC_INDEX_CONST_LABEL,
-                  IDC_HOB_THREADS, IDC_INDEX_ERROR_LINE, IDC_HELIX_ANGLE_LABEL,
-                  IDC_FEED_CONST_LABEL, IDC_FEED_CONST_LABEL, IDC_NUMBER_OF_TEETH_LABEL,
-                  IDC_NORMAL_DIAMETRAL_PITCH_LABEL, IDC_HOB_HEAD, IDC_INTERMEDIATE_STUDS_HEAD}));
+  EXPECT_EQ(MainPageControls(), Runs({1001, 1002, 1011, 1011, 2001, 2007, 3000, 3002, 3009, 3011,
+                                      3015, 3017, 3019, 3019, 3021, 3022, 3028, 3035}));
+  EXPECT_EQ(ResultControls(), Runs({1003, 1003, 1012, 1012, 1020, 1021, 3003, 3006, 3008, 3008,
+                                    3012, 3014, 3024, 3027}));
+  EXPECT_EQ(ResultFrameControls(), Runs({1003, 1003, 1012, 1012, 1020, 1021}));
+  EXPECT_EQ(ResultTextControls(), Runs({3003, 3006, 3008, 3008, 3011, 3014, 3024, 3027}));
+  EXPECT_EQ(Sorted(EnabledWithResult()), Runs({1002, 1003, 1011, 1011, 2001, 2007, 3000, 3002, 3008,
+                                               3017, 3019, 3019, 3021, 3022, 3028, 3035}));
   EXPECT_EQ(Sorted(ShownWithResult()),
-            Runs({IDC_RESULT_SELECTOR, IDC_RESULT_SELECTOR, IDC_INDEX_CAPTION, IDC_INDEX_CAPTION,
-                  IDC_RESULT_CAPTION, IDC_FEED_CAPTION, IDC_INDEX_UPPER_LEFT, IDC_INDEX_LOWER_RIGHT,
-                  IDC_INDEX_ERROR_LINE, IDC_LEAD_LINE, IDC_FEED_UPPER_LEFT, IDC_FEED_LOWER_RIGHT}));
+            Runs({1003, 1003, 1012, 1012, 1020, 1021, 3003, 3006, 3008, 3014, 3024, 3027}));
 
   // Cell by cell: value, spinner, caption. The main font everywhere but on
-  // the two long labels and the spinners.
+  // the spinners and the two long labels.
   ASSERT_EQ(GearStockControls().size(), 3u * GEAR_STOCK_CELL_COUNT);
   for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) {
     const ControlId* cell = &GearStockControls()[3 * static_cast<std::size_t>(k)];
-    EXPECT_EQ(Runs({cell[0], cell[0], cell[1], cell[1], cell[2], cell[2]}),
-              Runs({IDC_GEAR_STOCK_CELL_FIRST + k, IDC_GEAR_STOCK_CELL_FIRST + k,
-                    IDC_GEAR_STOCK_SPINNER_FIRST + k, IDC_GEAR_STOCK_SPINNER_FIRST + k,
-                    IDC_GEAR_STOCK_CAPTION_FIRST + k, IDC_GEAR_STOCK_CAPTION_FIRST + k}));
-    EXPECT_EQ(FontOf(cell[1]), ControlFont::kNone);
-    EXPECT_EQ(std::pair(FontOf(cell[0]), FontOf(cell[2])),
-              std::pair(ControlFont::kMain, ControlFont::kMain));
+    EXPECT_EQ(std::tuple(cell[0], cell[1], cell[2]),
+              std::tuple(IDC_GEAR_STOCK_CELL_FIRST + k, IDC_GEAR_STOCK_SPINNER_FIRST + k,
+                         IDC_GEAR_STOCK_CAPTION_FIRST + k));
+    EXPECT_EQ(std::tuple(FontOf(cell[0]), FontOf(cell[1]), FontOf(cell[2])),
+              std::tuple(ControlFont::kMain, ControlFont::kNone, ControlFont::kMain));
   }
   for (const auto* page : {&MainPageControls(), &ResultControls()}) {
     for (ControlId id : *page) {

@@ -28,8 +28,7 @@ TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
       {IDC_NORMAL_DIAMETRAL_PITCH, "0.35", true},
       {IDC_NORMAL_DIAMETRAL_PITCH, "0.349", false},
       {IDC_FEED_RATE, "0.1", true},
-      {IDC_FEED_RATE, "0.1001", false},
-  };
+      {IDC_FEED_RATE, "0.1001", false}};
   for (const auto& [field, text, passes] : cases) {
     MemoryControls controls;
     EnterJob(controls, testing::RegressionJob());
@@ -63,8 +62,9 @@ class ScriptedPlatform : public ThreadPlatform {
   void Pause(std::chrono::milliseconds) override {}
 };
 
-// The regression job on 20 to 55 teeth: 34 candidates.
-void SetSmallJob(MemoryControls& controls, const std::string& stock = testing::StockText(20, 55)) {
+// The regression job on a stock of 20 to 55 teeth: 34 candidates.
+const std::string kSmallStock = std::string(4, '0') + std::string(36, '1') + "0";
+void SetSmallJob(MemoryControls& controls, const std::string& stock = kSmallStock) {
   JobEntry job = testing::RegressionJob();
   job.settings.gearStockText = stock;
   EnterJob(controls, job);
@@ -75,7 +75,7 @@ void SetSmallJob(MemoryControls& controls, const std::string& stock = testing::S
 // kept, ordered and shown.
 TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   MemoryControls controls;
-  SetSmallJob(controls, testing::StockText(30, 90));
+  EnterJob(controls, testing::RegressionJob());
   ScriptedPlatform platform(1), second(1);
   SearchState state;
   platform.stopKey = [&] {
@@ -111,7 +111,7 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.end));
     MemoryControls controls;
-    SetSmallJob(controls, c.end == End::kNoStock ? "0" : testing::StockText(20, 55));
+    SetSmallJob(controls, c.end == End::kNoStock ? "0" : kSmallStock);
     ScriptedPlatform platform(3);
     SearchState state;
     int starts = 0;
