@@ -1,22 +1,16 @@
 #include "app/beep.h"
 
-#include <windows.h>
+#include "app/window_state.h"
 
 namespace corvanta {
-namespace {
 
-BeepListener listener = nullptr;
-
-}  // namespace
-
-void Beep(unsigned type) {
-  if (listener != nullptr) {
-    listener(type);
+void Beep(HWND window, unsigned type) {
+  const WindowState* state = WindowStateOf(window);
+  if (state != nullptr && state->beepListener != nullptr) {
+    state->beepListener(type);
     return;
   }
   MessageBeep(type);
 }
-
-void SetBeepListener(BeepListener newListener) { listener = newListener; }
 
 }  // namespace corvanta

@@ -1,43 +1,45 @@
 #include "app/close_guard.h"
 
-#include "search/solve_driver.h"
+#include "app/window_state.h"
+#include "search/search_state.h"
 
 namespace corvanta {
 namespace {
 
-int busyDepth = 0;
-bool closeRequested = false;
-
 // Leaves the busy state however the work returns.
 class BusyMark {
  public:
-  BusyMark() { ++busyDepth; }
-  ~BusyMark() { --busyDepth; }
+  explicit BusyMark(WindowState& state) : state_(state) { ++state_.busyDepth; }
+  ~BusyMark() { --state_.busyDepth; }
   BusyMark(const BusyMark&) = delete;
   BusyMark& operator=(const BusyMark&) = delete;
+
+ private:
+  WindowState& state_;
 };
 
 }  // namespace
 
 void RunWhileBusy(HWND window, const std::function<void()>& work) {
+  WindowState& state = *WindowStateOf(window);
   {
-    BusyMark busy;
+    BusyMark busy(state);
     work();
   }
-  if (busyDepth == 0 && closeRequested) {
-    closeRequested = false;
+  if (state.busyDepth == 0 && state.closeRequested) {
+    state.closeRequested = false;
     DestroyWindow(window);
   }
 }
 
-bool WindowBusy() { return busyDepth > 0; }
+bool WindowBusy(HWND window) { return WindowStateOf(window)->busyDepth > 0; }
 
 void CloseMainWindow(HWND window) {
-  if (!WindowBusy()) {
+  if (!WindowBusy(window)) {
     DestroyWindow(window);
     return;
   }
-  closeRequested = true;
+  WindowStateOf(window)->closeRequested = true;
   // The workers stop at their next test and hand over what they found; the
   // flag is cleared again by the next "&Solve".
   ProgramSearchState().stopRequested = true;

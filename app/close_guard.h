@@ -17,12 +17,12 @@
 
 namespace corvanta {
 
-// Runs `work` with the window marked busy; destroys the window afterwards if
-// a close was asked for meanwhile.
+// Runs `work` with the main window marked busy (in its WindowState);
+// destroys the window afterwards if a close was asked for meanwhile.
 void RunWhileBusy(HWND window, const std::function<void()>& work);
 
-// True while a search or a print runs.
-bool WindowBusy();
+// True while a search or a print runs in the main window.
+bool WindowBusy(HWND window);
 
 // "E&xit" (button or menu) and the system's close: destroys the window now,
 // or, while it is busy, asks a running search to stop and destroys the

@@ -5,13 +5,14 @@
 #include <string>
 
 #include "app/numeric_field.h"
-#include "app/pages.h"
 #include "app/result_navigation.h"
 #include "app/subclass.h"
 #include "app/value_display.h"
 #include "app/win32_controls.h"
 #include "resources/resource.h"
+#include "results/machine_setup.h"
 #include "settings/gear_stock_text.h"
+#include "window_model/pages.h"
 
 namespace corvanta {
 namespace {
@@ -108,7 +109,6 @@ constexpr ChildControl kHobThreads = {IDC_HOB_THREADS,        "Static",        "
                                       WS_VISIBLE | SS_CENTER, WS_EX_STATICEDGE};
 
 constexpr int kTeethItems = 500;
-constexpr int kSetupRows = 8;
 constexpr int kHobThreadsMax = 24;
 
 // The gear-stock grid: 11 columns of 14 cells, numbered down each column.
@@ -172,12 +172,11 @@ void MakeHobThreadsAndSelectors(HWND window) {
 void FillHandCutChooser(HWND window) {
   // The rows are drawn by the window (DrawSetupRow); their texts are unused.
   HWND chooser = GetDlgItem(window, IDC_HAND_CUT_CHOOSER);
-  for (int row = 0; row < kSetupRows; ++row) AddListItem(chooser, L"");
+  for (int row = 0; row < kSetupRowCount; ++row) AddListItem(chooser, L"");
   SendMessageW(chooser, CB_SETCURSEL, 0, 0);
 }
 
-void MakeGearStockCell(HWND window, int cell, const AppSettings& settings,
-                       const WindowFonts& fonts) {
+void MakeGearStockCell(HWND window, int cell, const AppSettings& settings) {
   const int x = kStockLeft + kStockColumnPitch * (cell / kStockRows);
   const int y = kStockTop + kStockRowPitch * (cell % kStockRows);
   const std::string owned(GearStockCellText(settings.gearStockText, static_cast<size_t>(cell)));
@@ -191,8 +190,6 @@ void MakeGearStockCell(HWND window, int cell, const AppSettings& settings,
   HWND spinner = MakeSpinner(window, IDC_GEAR_STOCK_SPINNER_FIRST + cell, x + 16, y, 15, 22,
                              UDS_ARROWKEYS | UDS_SETBUDDYINT);
   Make(window, caption, teeth.c_str());
-  SetControlFont(window, value.id, fonts.main);
-  SetControlFont(window, caption.id, fonts.main);
   Buddy(spinner, valueWindow, 0, 1);
 }
 
@@ -219,11 +216,11 @@ WindowFonts CreateControls(HWND window, const AppSettings& settings) {
   MakeHobThreadsAndSelectors(window);
   FillHandCutChooser(window);
 
+  for (int cell = 0; cell < GEAR_STOCK_CELL_COUNT; ++cell)
+    MakeGearStockCell(window, cell, settings);
+
   WindowFonts fonts = CreateWindowFonts();
   ApplyWindowFonts(window, fonts);
-
-  for (int cell = 0; cell < GEAR_STOCK_CELL_COUNT; ++cell)
-    MakeGearStockCell(window, cell, settings, fonts);
 
   Win32Controls controls(window);
   ShowPage(controls, kMainPage);

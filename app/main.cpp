@@ -3,13 +3,15 @@
 #include <windows.h>
 
 #include "app/main_window.h"
+#include "app/window_state.h"
 #include "resources/resource.h"
 #include "settings/app_settings.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showState) {
-  const corvanta::AppSettings settings = corvanta::LoadSettings();
+  corvanta::WindowState state;
+  state.startSettings = corvanta::LoadSettings();
   corvanta::RegisterMainWindowClass(instance);
-  HWND window = corvanta::CreateMainWindow(instance, settings);
+  HWND window = corvanta::CreateMainWindow(instance, state);
   if (window == nullptr) return 0;
   ShowWindow(window, showState);
   UpdateWindow(window);
@@ -17,7 +19,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int showState) {
   // The program has no accelerator table: the handle stays null and
   // TranslateAcceleratorW never translates. Loading it keeps the loop ready
   // for one.
-  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDM_MENU_BAR));
+  HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAIN_WINDOW));
   MSG message = {};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (!TranslateAcceleratorW(message.hwnd, accelerators, &message)) {

@@ -1,19 +1,21 @@
 #include "app/main_window.h"
 
-#include "app/clear_results.h"
 #include "app/close_guard.h"
 #include "app/create_controls.h"
-#include "app/fraction_bars.h"
-#include "app/pages.h"
+#include "app/print_command.h"
 #include "app/setup_row_drawing.h"
-#include "app/solve_command.h"
-#include "app/validate_inputs.h"
 #include "app/win32_controls.h"
+#include "app/win32_solve_platform.h"
 #include "app/window_fonts.h"
-#include "numeric/geometry.h"
-#include "print/print_job.h"
 #include "resources/resource.h"
-#include "search/solve_driver.h"
+#include "search/search_state.h"
+#include "window_model/clear_results.h"
+#include "window_model/fraction_bars.h"
+#include "window_model/pages.h"
+#include "window_model/settings_fields.h"
+#include "window_model/solve_driver.h"
+#include "window_model/update_geometry.h"
+#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 namespace {
@@ -21,17 +23,20 @@ namespace {
 constexpr int kTitleLength = 100;
 constexpr UINT kSetupRowHeight = 22;
 
-// The settings the controls start from, and the fonts they wear; both belong
-// to the one main window of the process.
-AppSettings startSettings;
-WindowFonts windowFonts;
+void OnNonClientCreate(HWND window, LPARAM lParam) {
+  const auto& creation = *reinterpret_cast<const CREATESTRUCTW*>(lParam);
+  AttachWindowState(window, static_cast<WindowState*>(creation.lpCreateParams));
+}
 
-void OnCreate(HWND window) { windowFonts = CreateControls(window, startSettings); }
+void OnCreate(HWND window) {
+  WindowState& state = *WindowStateOf(window);
+  state.fonts = CreateControls(window, state.startSettings);
+}
 
-void OnDestroy() {
+void OnDestroy(HWND window) {
   // Should a search still run, the lists are freed when it ends instead.
   ReleaseSearchLists(ProgramSearchState());
-  DeleteWindowFonts(windowFonts);
+  DeleteWindowFonts(WindowStateOf(window)->fonts);
   PostQuitMessage(0);
 }
 
@@ -40,7 +45,7 @@ void OnPaint(HWND window) {
   HDC dc = BeginPaint(window, &paint);
   // The bars belong to the result display, which the caption stands for.
   if (IsWindowVisible(GetDlgItem(window, IDC_RESULT_CAPTION))) {
-    for (const BarLine& bar : kFractionBars) {
+    for (const FractionBar& bar : kFractionBars) {
       MoveToEx(dc, bar.fromX, bar.y, nullptr);
       LineTo(dc, bar.toX, bar.y);
     }
@@ -57,6 +62,20 @@ void OnMeasureItem(WPARAM id, LPARAM lParam) {
     reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kSetupRowHeight;
 }
 
+// "&Solve": the focus taken from every control, one whole Solve (which shows
+// its first result); a close asked for meanwhile waits for it. Ignored while
+// a Solve runs.
+void OnSolve(HWND window) {
+  SearchState& state = ProgramSearchState();
+  if (SolveRunning(state)) return;
+  SetFocus(nullptr);
+  RunWhileBusy(window, [&] {
+    Win32Controls controls(window);
+    Win32SolvePlatform platform(window);
+    SolveCommand(controls, platform, state);
+  });
+}
+
 void OnTeethListCommand(HWND window, WORD notification) {
   if (notification != CBN_SELCHANGE) return;
   Win32Controls controls(window);
@@ -65,7 +84,7 @@ void OnTeethListCommand(HWND window, WORD notification) {
   ValidateInputs(controls);
 }
 
-void OnChooserCommand(HWND window, WORD notification) {
+void OnHandCutChooserCommand(HWND window, WORD notification) {
   if (notification != CBN_SELCHANGE) return;
   Win32Controls controls(window);
   ClearResults(controls);
@@ -89,7 +108,7 @@ void OnPrint(HWND window) {
   RunWhileBusy(window, [&] { PrintSelectedResult(window, ProgramSearchState().results); });
 }
 
-void OnSaveSettings(HWND window) { SaveSettings(Win32Controls(window)); }
+void OnSaveSettings(HWND window) { SaveSettings(ReadSettingsFields(Win32Controls(window))); }
 
 void OnMenuSelect(HWND window) {
   Win32Controls controls(window);
@@ -99,10 +118,10 @@ void OnMenuSelect(HWND window) {
 void OnCommand(HWND window, WPARAM wParam) {
   const WORD notification = HIWORD(wParam);
   switch (LOWORD(wParam)) {
-    case IDC_SOLVE_BUTTON: SolveCommand(window); break;
+    case IDC_SOLVE_BUTTON: OnSolve(window); break;
     case IDC_EXIT_BUTTON: CloseMainWindow(window); break;
     case IDC_NUMBER_OF_TEETH: OnTeethListCommand(window, notification); break;
-    case IDC_HAND_CUT_CHOOSER: OnChooserCommand(window, notification); break;
+    case IDC_HAND_CUT_CHOOSER: OnHandCutChooserCommand(window, notification); break;
     case IDC_WHOLE_C_ONLY: OnWholeCClicked(window); break;
     case IDM_EXIT: CloseMainWindow(window); break;
     case IDM_MAIN_PAGE: OnPageCommand(window, kMainPage); break;
@@ -116,38 +135,39 @@ void OnCommand(HWND window, WPARAM wParam) {
 
 void RegisterMainWindowClass(HINSTANCE instance) {
   wchar_t className[kTitleLength] = L"";
-  LoadStringW(instance, IDS_WINDOW_CLASS, className, kTitleLength);
+  LoadStringW(instance, IDR_MAIN_WINDOW, className, kTitleLength);
   WNDCLASSEXW windowClass = {};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
   windowClass.lpfnWndProc = MainWindowProc;
+  windowClass.cbWndExtra = kWindowStateBytes;
   windowClass.hInstance = instance;
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_CORVANTA));
   windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_SMALL));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
-  windowClass.lpszMenuName = MAKEINTRESOURCEW(IDM_MENU_BAR);
+  windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_WINDOW);
   windowClass.lpszClassName = className;
   RegisterClassExW(&windowClass);
 }
 
-HWND CreateMainWindow(HINSTANCE instance, const AppSettings& settings) {
+HWND CreateMainWindow(HINSTANCE instance, WindowState& state) {
   wchar_t title[kTitleLength] = L"";
   wchar_t className[kTitleLength] = L"";
   LoadStringW(instance, IDS_APP_TITLE, title, kTitleLength);
-  LoadStringW(instance, IDS_WINDOW_CLASS, className, kTitleLength);
-  startSettings = settings;
+  LoadStringW(instance, IDR_MAIN_WINDOW, className, kTitleLength);
   // Style 0: a caption and a border, but no system menu and no size box.
   return CreateWindowExW(0, className, title, 0,
                          GetSystemMetrics(SM_CXSCREEN) / 2 - kMainWindowWidth / 2,
                          GetSystemMetrics(SM_CYSCREEN) / 2 - kMainWindowHeight / 2,
-                         kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, nullptr);
+                         kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, &state);
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE: OnNonClientCreate(window, lParam); break;
     case WM_CREATE: OnCreate(window); break;
-    case WM_DESTROY: OnDestroy(); break;
+    case WM_DESTROY: OnDestroy(window); break;
     case WM_CLOSE: CloseMainWindow(window); return 0;
     case WM_PAINT: OnPaint(window); break;
     case WM_DRAWITEM: OnDrawItem(wParam, lParam); break;

@@ -4,21 +4,22 @@
 
 #include <windows.h>
 
-#include "settings/app_settings.h"
+#include "app/window_state.h"
 
 namespace corvanta {
 
 inline constexpr int kMainWindowWidth = 900;
 inline constexpr int kMainWindowHeight = 550;
 
-// Registers the window class named by the program's string 109, with the
-// program's icons and menu. The result is not needed: creating the window
-// fails if the class is missing.
+// Registers the window class named by the program's string IDR_MAIN_WINDOW,
+// with the program's icons and menu and room for the window's state. The
+// result is not needed: creating the window fails if the class is missing.
 void RegisterMainWindowClass(HINSTANCE instance);
 
-// Creates the main window, centred on the primary screen, with `settings`
-// as the first texts of its fields and gear-stock cells; nullptr on failure.
-HWND CreateMainWindow(HINSTANCE instance, const AppSettings& settings);
+// Creates the main window, centred on the primary screen, with
+// state.startSettings as the first texts of its fields and gear-stock cells;
+// nullptr on failure. `state` must outlive the window.
+HWND CreateMainWindow(HINSTANCE instance, WindowState& state);
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

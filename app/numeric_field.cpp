@@ -7,13 +7,13 @@
 #include <string>
 
 #include "app/beep.h"
-#include "app/clear_results.h"
-#include "app/field_rules.h"
 #include "app/subclass.h"
-#include "app/validate_inputs.h"
 #include "app/win32_controls.h"
-#include "numeric/geometry.h"
 #include "resources/resource.h"
+#include "window_model/clear_results.h"
+#include "window_model/field_rules.h"
+#include "window_model/update_geometry.h"
+#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 namespace {
@@ -122,7 +122,7 @@ LRESULT OnFieldChar(HWND field, WPARAM wParam, LPARAM lParam) {
   const std::string text = controls.GetText(IdOf(field), kKeyFilterReadSize);
   switch (FilterKey(IdOf(field), static_cast<unsigned>(wParam), text, SelectionOf(field))) {
     case KeyAction::kEdit: ClearResults(controls); break;
-    case KeyAction::kRefuse: Beep(kRefusedKeyBeep); return 0;
+    case KeyAction::kRefuse: Beep(GetParent(field), kRefusedKeyBeep); return 0;
     case KeyAction::kTabAcross: TabToPartner(field); return 0;
     case KeyAction::kTabValidate: ValidateInputs(controls); break;
   }

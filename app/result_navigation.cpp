@@ -3,11 +3,12 @@
 #include <commctrl.h>
 
 #include "app/beep.h"
-#include "app/result_step.h"
 #include "app/subclass.h"
 #include "app/win32_controls.h"
 #include "resources/resource.h"
-#include "search/solve_driver.h"
+#include "search/search_state.h"
+#include "window_model/result_display.h"
+#include "window_model/result_step.h"
 
 namespace corvanta {
 namespace {
@@ -18,7 +19,7 @@ void OnSelectorClicked(HWND window, const NMUPDOWN& click) {
       StepResult(click.iPos, click.iDelta, static_cast<int>(state.results.size()));
   Win32Controls controls(window);
   if (step.show) ShowSearchResult(controls, state, static_cast<std::size_t>(*step.show));
-  if (step.beep) Beep(kEndOfListBeep);
+  if (step.beep) Beep(window, kEndOfListBeep);
 }
 
 void OnNotify(HWND window, WPARAM wParam, LPARAM lParam) {

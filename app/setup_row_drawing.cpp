@@ -1,6 +1,6 @@
 #include "app/setup_row_drawing.h"
 
-#include "app/setup_row_texts.h"
+#include "window_model/setup_row_texts.h"
 
 namespace corvanta {
 namespace {

@@ -1,4 +1,4 @@
-// Drawing of the hand/cut chooser's rows, which have no text of their own.
+// Drawing of the HandCutChooser's rows, which have no text of their own.
 #ifndef CORVANTA_APP_SETUP_ROW_DRAWING_H
 #define CORVANTA_APP_SETUP_ROW_DRAWING_H
 

@@ -1,9 +1,9 @@
 #include "app/value_display.h"
 
-#include "app/clear_results.h"
 #include "app/subclass.h"
-#include "app/validate_inputs.h"
 #include "app/win32_controls.h"
+#include "window_model/clear_results.h"
+#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/control_access.h"
+#include "window_model/control_access.h"
 
 namespace corvanta {
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "app/beep.h"
+
 namespace corvanta {
 
 namespace {
@@ -109,9 +111,7 @@ bool Win32SolvePlatform::PumpMessages() {
   return !quitSeen_ && !windowGone;
 }
 
-void Win32SolvePlatform::StopAlert() { MessageBeep(MB_ICONHAND); }
-
-void Win32SolvePlatform::SimpleBeep() { MessageBeep(0xFFFFFFFF); }
+void Win32SolvePlatform::StopAlert() { Beep(window_, kStopAlertBeep); }
 
 void Win32SolvePlatform::Pause(std::chrono::milliseconds duration) {
   Sleep(static_cast<DWORD>(duration.count()));

@@ -1,6 +1,6 @@
 // The Solve driver's platform in the Windows program: C runtime threads,
 // waits on their handles, the Escape key, the window's message queue and the
-// system's beeps.
+// stop alert.
 #ifndef CORVANTA_APP_WIN32_SOLVE_PLATFORM_H
 #define CORVANTA_APP_WIN32_SOLVE_PLATFORM_H
 
@@ -39,7 +39,6 @@ class Win32SolvePlatform : public SolvePlatform {
   // ends on it.
   bool PumpMessages() override;
   void StopAlert() override;
-  void SimpleBeep() override;
   void Pause(std::chrono::milliseconds duration) override;
 
  private:

@@ -1,6 +1,6 @@
 #include "app/window_fonts.h"
 
-#include "resources/resource.h"
+#include "window_model/control_roles.h"
 
 namespace corvanta {
 namespace {
@@ -23,13 +23,11 @@ HFONT MakeFont(LONG width) {
   return CreateFontIndirectW(&font);
 }
 
-struct IdRun {
-  int first, last;
-};
-
-// The main font's runs; 3021 and 3022 in between take the narrow font.
-constexpr IdRun kMainFontRuns[] = {{1001, 1022}, {2001, 2007}, {3000, 3020}, {3023, 3035}};
-constexpr int kNarrowFontIds[] = {IDC_NUMBER_OF_TEETH_LABEL, IDC_NORMAL_DIAMETRAL_PITCH_LABEL};
+// Sets `font` on one child, with redraw.
+void SetControlFont(HWND window, int id, HFONT font) {
+  HWND control = GetDlgItem(window, id);
+  if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
 
 }  // namespace
 
@@ -41,15 +39,11 @@ void DeleteWindowFonts(WindowFonts& fonts) {
   fonts = {};
 }
 
-void SetControlFont(HWND window, int id, HFONT font) {
-  HWND control = GetDlgItem(window, id);
-  if (control != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
-
 void ApplyWindowFonts(HWND window, const WindowFonts& fonts) {
-  for (const IdRun& run : kMainFontRuns)
-    for (int id = run.first; id <= run.last; ++id) SetControlFont(window, id, fonts.main);
-  for (int id : kNarrowFontIds) SetControlFont(window, id, fonts.narrow);
+  for (const ControlRole& role : ControlRoles()) {
+    if (role.font == ControlFont::kMain) SetControlFont(window, role.id, fonts.main);
+    if (role.font == ControlFont::kNarrow) SetControlFont(window, role.id, fonts.narrow);
+  }
 }
 
 }  // namespace corvanta

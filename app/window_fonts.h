@@ -17,12 +17,8 @@ struct WindowFonts {
 WindowFonts CreateWindowFonts();
 void DeleteWindowFonts(WindowFonts& fonts);
 
-// Sets the fonts on the main page's controls (the gear-stock cells get theirs
-// as they are made). Identifiers that name no control are skipped.
+// Sets each control's font (window_model/control_roles.h) on both pages.
 void ApplyWindowFonts(HWND window, const WindowFonts& fonts);
-
-// Sets `font` on one child, with redraw.
-void SetControlFont(HWND window, int id, HFONT font);
 
 }  // namespace corvanta
 

@@ -3,17 +3,10 @@
 #ifndef CORVANTA_NUMERIC_GEOMETRY_H
 #define CORVANTA_NUMERIC_GEOMETRY_H
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "app/control_access.h"
-
 namespace corvanta {
-
-// Characters read from "Helix Angle:" and "Normal Diametral Pitch:" (a read
-// into a buffer of 60).
-inline constexpr std::size_t kGeometryFieldChars = 59;
 
 struct GeometryLines {
   std::string pitchDiameter;    // "Transverse Pitch Dia.: 2.0000", or ""
@@ -29,14 +22,9 @@ double GeometryCosine(double radians);
 // The lines for N teeth and the two field texts (read with FieldDouble).
 // Both are empty unless N >= 1, Pn >= 0.35 and 0 <= helix <= 89.9; this is
 // looser than the field validation, so a helix of 0 (spur gear) or a pitch
-// above 360 still shows. Uses one stream kept for the whole run: call on the
-// window's thread only.
+// above 360 still shows.
 GeometryLines ComputeGeometryLines(int teeth, std::string_view pitchText,
                                    std::string_view helixText);
-
-// Reads the helix angle, the normal diametral pitch and the selected item of
-// "Number of Teeth:" (none selected: N = 0) and writes both lines.
-void UpdateGeometry(ControlAccess& controls);
 
 }  // namespace corvanta
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "print/sheet_text.h"
-#include "results/result_display.h"
 
 namespace corvanta {
 
@@ -204,26 +203,6 @@ bool WriteSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, s
   cairo_debug_reset_static_data();
   FcFini();
   return written;
-}
-
-bool WriteSetupSheetPdf(const ControlAccess& window, const SolveResult& result,
-                        const std::string& path, std::string* error) {
-  return WriteSheetPdf(ComposeDetachedSetupSheet(window, result), path, error);
-}
-
-std::string WriteResultSheetPdf(ControlAccess& window, const std::vector<SolveResult>& results,
-                                long long resultNumber, const std::string& path) {
-  if (resultNumber < 1 || static_cast<unsigned long long>(resultNumber) > results.size()) {
-    return "there is no result " + std::to_string(resultNumber) + " to write a sheet for (" +
-           std::to_string(results.size()) + " results)";
-  }
-  const auto index = static_cast<std::size_t>(resultNumber - 1);
-  ShowResult(window, results, index);
-  std::string error;
-  if (!WriteSheetPdf(ComposeSetupSheet(window, results[index]), path, &error)) {
-    return "cannot write \"" + path + "\": " + error;
-  }
-  return {};
 }
 
 }  // namespace corvanta

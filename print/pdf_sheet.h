@@ -10,10 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/control_access.h"
 #include "print/setup_sheet.h"
 #include "print/sheet_layout.h"
-#include "search/solve_result.h"
 
 namespace corvanta {
 
@@ -30,20 +28,6 @@ inline constexpr PdfPage kPdfLetterPage = {600, 5100, 6600, 150, 120};
 // must not run while another thread draws with cairo.
 bool WriteSheetPdf(const std::vector<SheetRun>& runs, const std::string& path,
                    std::string* error = nullptr);
-
-// The sheet of `result` and the job in `window`, as the command-line solver
-// writes it: where the window holds no lead and actual-feed lines (no
-// display has shown the result), they are evaluated here.
-bool WriteSetupSheetPdf(const ControlAccess& window, const SolveResult& result,
-                        const std::string& path, std::string* error = nullptr);
-
-// What the command-line solver's --sheet FILE.pdf --sheet-result N does after
-// a Solve: shows result number `resultNumber` (counted from 1, as the result
-// selector counts) in `window`, as "Print ..." prints the result on display,
-// and writes its sheet. "" when written, else what went wrong: no such
-// result, or a file that cannot be written.
-std::string WriteResultSheetPdf(ControlAccess& window, const std::vector<SolveResult>& results,
-                                long long resultNumber, const std::string& path);
 
 }  // namespace corvanta
 

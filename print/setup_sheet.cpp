@@ -6,18 +6,11 @@
 #include "numeric/field_number.h"
 #include "print/sheet_content.h"
 #include "print/sheet_text.h"
-#include "resources/resource.h"
 #include "results/machine_setup.h"
-#include "results/result_display.h"
 
 namespace corvanta {
 
 namespace {
-
-// A read of n characters (a buffer of n + 1).
-std::string Read(const ControlAccess& window, ControlId id, std::size_t characters) {
-  return window.GetText(id, characters + 1);
-}
 
 // The index constant as a whole number, read exactly from its digits (the
 // field holds digits only; a fraction, which the field refuses, would be cut
@@ -55,31 +48,6 @@ class RunList {
 };
 
 }  // namespace
-
-SheetInputs ReadSheetInputs(const ControlAccess& window) {
-  SheetInputs in;
-  in.indexConstShown = Read(window, IDC_INDEX_CONST, 6);
-  in.indexConst = Read(window, IDC_INDEX_CONST, 59);
-  in.feedConstShown = Read(window, IDC_FEED_CONST, 40);
-  in.feedConst = Read(window, IDC_FEED_CONST, 59);
-  in.helixShown = Read(window, IDC_HELIX_ANGLE, 40);
-  in.helix = Read(window, IDC_HELIX_ANGLE, 59);
-  in.pitchShown = Read(window, IDC_NORMAL_DIAMETRAL_PITCH, 40);
-  in.pitch = Read(window, IDC_NORMAL_DIAMETRAL_PITCH, 59);
-  in.pitchForSheet = Read(window, IDC_NORMAL_DIAMETRAL_PITCH, 44);
-  const int teethRow = window.GetSelection(IDC_NUMBER_OF_TEETH);
-  in.teeth = teethRow == kNoSelection
-                 ? 0
-                 : FieldInteger(window.GetItemText(IDC_NUMBER_OF_TEETH, teethRow));
-  in.hobThreads = Read(window, IDC_HOB_THREADS, 2);
-  in.setupRow = window.GetSelection(IDC_HAND_CUT_CHOOSER);
-  in.pitchDiameterLine = Read(window, IDC_PITCH_DIAMETER_LINE, 40);
-  in.outsideDiameterLine = Read(window, IDC_OUTSIDE_DIAMETER_LINE, 40);
-  in.leadLine = Read(window, IDC_LEAD_LINE, 42);
-  // Longer than the display ever writes, so the line is split by content.
-  in.actualFeedText = Read(window, IDC_ACTUAL_FEED_TEXT, 127);
-  return in;
-}
 
 std::vector<SheetRun> ComposeSetupSheet(const SheetInputs& in, const SolveResult& result) {
   RunList sheet;
@@ -158,23 +126,6 @@ std::vector<SheetRun> ComposeSetupSheet(const SheetInputs& in, const SolveResult
   sheet.Left(32, "Feed Change-Gears:     -------------");
   sheet.Train(32, result.feedNumerator, result.feedDenominator);
   return sheet.Take();
-}
-
-std::vector<SheetRun> ComposeSetupSheet(const ControlAccess& window, const SolveResult& result) {
-  return ComposeSetupSheet(ReadSheetInputs(window), result);
-}
-
-std::vector<SheetRun> ComposeDetachedSetupSheet(const ControlAccess& window,
-                                                const SolveResult& result) {
-  SheetInputs inputs = ReadSheetInputs(window);
-  if (inputs.leadLine.empty() && inputs.actualFeedText.empty()) {
-    if (const std::optional<ResultTexts> texts = EvaluateResult(window, result)) {
-      // Cut as a read of the display's line would cut it.
-      inputs.leadLine = texts->leadLine.substr(0, 42);
-      inputs.actualFeedText = texts->actualFeedText;
-    }
-  }
-  return ComposeSetupSheet(inputs, result);
 }
 
 }  // namespace corvanta

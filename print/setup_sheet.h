@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/control_access.h"
 #include "print/sheet_layout.h"
 #include "search/solve_result.h"
 
@@ -36,38 +35,29 @@ struct SheetRun {
   std::string text;  // Windows-1252; in the Symbol fonts the face's own codes
 };
 
-// What the sheet reads from the window, each text cut to the length that
+// What the sheet takes from the window, each text cut to the length that
 // the sheet has room for (and the long forms the arithmetic uses).
 struct SheetInputs {
-  std::string indexConstShown;  // 6 characters
-  std::string indexConst;       // 59
-  std::string feedConstShown;   // 40
-  std::string feedConst;        // 59
-  std::string helixShown;       // 40
-  std::string helix;            // 59
-  std::string pitchShown;       // 40
-  std::string pitch;            // 59
-  std::string pitchForSheet;    // 44: the normal circular pitch line
-  int teeth = 0;                // 0 with no selection
-  std::string hobThreads;       // 2
-  int setupRow = kNoSelection;
+  std::string indexConstShown;      // 6 characters
+  std::string indexConst;           // 59
+  std::string feedConstShown;       // 40
+  std::string feedConst;            // 59
+  std::string helixShown;           // 40
+  std::string helix;                // 59
+  std::string pitchShown;           // 40
+  std::string pitch;                // 59
+  std::string pitchForSheet;        // 44: the normal circular pitch line
+  int teeth = 0;                    // 0 with no selection
+  std::string hobThreads;           // 2
+  int setupRow = -1;                // the machine set-up, 0 to 7; -1: none chosen
   std::string pitchDiameterLine;    // 40
   std::string outsideDiameterLine;  // 40
   std::string leadLine;             // 42
   std::string actualFeedText;       // the result display's whole text
 };
 
-SheetInputs ReadSheetInputs(const ControlAccess& window);
-
 // Every run of the sheet of `result`, in drawing order.
 std::vector<SheetRun> ComposeSetupSheet(const SheetInputs& inputs, const SolveResult& result);
-std::vector<SheetRun> ComposeSetupSheet(const ControlAccess& window, const SolveResult& result);
-
-// The sheet of `result` where no display has shown it (the command-line
-// solver, the page tests): as above, but when the window holds no lead and
-// actual-feed lines they are evaluated here, as the display would write them.
-std::vector<SheetRun> ComposeDetachedSetupSheet(const ControlAccess& window,
-                                                const SolveResult& result);
 
 inline constexpr const char* kSheetTitle =
     "HOB HELICAL GEAR WITH DIFFERENTIAL LOCKED-OUT OR NOT PRESENT";

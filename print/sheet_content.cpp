@@ -8,6 +8,7 @@
 
 #include "numeric/constants.h"
 #include "numeric/decimal_text.h"
+#include "numeric/feed_constant.h"
 #include "numeric/field_number.h"
 #include "numeric/number_text.h"
 #include "print/sheet_text.h"
@@ -31,12 +32,6 @@ Decimal100 DecimalOrNaN(std::string_view text) {
 Binary100 BinaryOrNaN(std::string_view text) {
   const std::optional<Binary100> value = ParseBinary100(text);
   return value ? *value : std::numeric_limits<Binary100>::quiet_NaN();
-}
-
-// F of the feed formula: Kf, or 1 / Kf when the machine takes the reciprocal.
-Decimal100 EffectiveFeedConstant(std::string_view feedConstText) {
-  const Decimal100 kf = DecimalOrNaN(feedConstText);
-  return FeedConstantIsInverted(feedConstText) ? Decimal100(1.0) / kf : kf;
 }
 
 BigInt Product(const ToothPair& pair) { return BigInt(pair.first) * BigInt(pair.second); }
@@ -221,14 +216,10 @@ FormulaLine HelixSineLine(std::string_view helixText) {
   return SplitFormulaLine(SheetLineBuilder().Text(") = ").Fixed(sine, 100).Take(), 56);
 }
 
-bool FeedConstantIsInverted(std::string_view feedConstText) {
-  const Decimal100 kf = DecimalOrNaN(feedConstText);
-  return !isnan(kf) && kf > Decimal100(3.0);
-}
-
 std::string FeedConstantText(std::string_view feedConstText) {
-  if (!FeedConstantIsInverted(feedConstText)) return std::string(feedConstText);
-  const Decimal100 reciprocal = EffectiveFeedConstant(feedConstText);
+  const Decimal100 kf = DecimalOrNaN(feedConstText);
+  if (!FeedConstantIsInverted(kf)) return std::string(feedConstText);
+  const Decimal100 reciprocal = EffectiveFeedConstant(kf);
 
   // All significant digits, general notation: 1 / 8 is "0.125".
   std::ostringstream stream;
@@ -277,7 +268,7 @@ Decimal100 SheetFeedError(const SolveResult& result, const ExactRatio& c,
                           std::string_view pitchText) {
   const Decimal100 piOverPn = Pi() / DecimalOrNaN(pitchText);
   const Decimal100 sinHelix = sin(DegreesToRadians(DecimalOrNaN(helixText)));
-  const Decimal100 f = EffectiveFeedConstant(feedConstText);
+  const Decimal100 f = EffectiveFeedConstant(DecimalOrNaN(feedConstText));
   const Decimal100 p = ToDecimal(c.numerator);
   const Decimal100 q = ToDecimal(c.denominator);
   const Decimal100 train =

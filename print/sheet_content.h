@@ -103,10 +103,6 @@ Decimal100 SheetFeedError(const SolveResult& result, const ExactRatio& c,
                           std::string_view feedConstText, std::string_view helixText,
                           std::string_view pitchText);
 
-// Whether the machine takes the feed constant as its reciprocal: its value is
-// above 3. Decided on the 100-digit value, as the search decides it.
-bool FeedConstantIsInverted(std::string_view feedConstText);
-
 }  // namespace corvanta
 
 #endif

@@ -5,10 +5,12 @@
 
 // Resources
 #define IDS_APP_TITLE 103
-#define IDS_WINDOW_CLASS 109
 #define IDI_CORVANTA 107
 #define IDI_SMALL 108
-#define IDM_MENU_BAR 109
+// The main window's resources: the string of its class name and its menu
+// (and the accelerator table the message loop asks for) share the number,
+// each a resource of another type.
+#define IDR_MAIN_WINDOW 109
 #define IDR_VERSION 1
 
 // Menu commands
@@ -40,6 +42,8 @@
 #define IDC_FEED_CONST 2002
 #define IDC_NUMBER_OF_TEETH 2003
 #define IDC_HELIX_ANGLE 2004
+// The HandCutChooser: the machine set-up (MachineSetup) chosen as a row,
+// the setupRow 0 to 7 (corvanta-solve's --setup).
 #define IDC_HAND_CUT_CHOOSER 2005
 #define IDC_NORMAL_DIAMETRAL_PITCH 2006
 #define IDC_FEED_RATE 2007

@@ -1,11 +1,11 @@
 // The eight machine set-ups the operator chooses from.
 //
-// Each row of the hand/cut chooser is one complete set-up of the hobbing
+// Each row of the HandCutChooser is one complete MachineSetup of the hobbing
 // machine: hob and gear hands, type of cut, the sign with which the helix
 // correction enters the index train, the hob's direction against the work,
 // and the idler studs of both trains (for the machine sizes the program is
 // tuned for). Everything that depends on the choice reads this table by the
-// chooser's current row.
+// chosen row, the setupRow (0 to 7).
 #ifndef CORVANTA_RESULTS_MACHINE_SETUP_H
 #define CORVANTA_RESULTS_MACHINE_SETUP_H
 
@@ -54,8 +54,8 @@ inline constexpr int kSetupRowCount = 8;
 
 const std::array<MachineSetup, kSetupRowCount>& SetupTable();
 
-// The set-up of chooser row `row`, or nullptr for any other value (the -1 of
-// an empty selection included).
+// The set-up of row `row`, or nullptr for any other value (the -1 of an
+// empty selection included).
 const MachineSetup* SetupForRow(int row);
 
 // -1 for rows 0, 3, 4 and 7; +1 for every other value, so a missing

@@ -11,10 +11,19 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 exe=$1 probe=$2 out=$3
 
+# The controls by the names of their identifiers: IDC_SOLVE_BUTTON=1001 and
+# so on, as resources/resource.h defines them.
+while read -r _ name value _; do
+  declare -r "$name=$value"
+done < <(grep -E '^#define IDC_[A-Z_]+ [0-9]+' "$root/resources/resource.h")
+stock_cell() { echo $((IDC_GEAR_STOCK_CELL_FIRST + $1 - 16)); }  # stock_cell TEETH
+stock_spinner() { echo $((IDC_GEAR_STOCK_SPINNER_FIRST + $1 - 16)); }
+stock_caption() { echo $((IDC_GEAR_STOCK_CAPTION_FIRST + $1 - 16)); }
+
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/state.txt
 export WINEPREFIX=${CORVANTA_E2E_PREFIX:-$(cd "$out/.." && pwd)/e2e-wine-prefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+source "$root/scripts/wine-env.sh"
 "$root/scripts/wine-prefix.sh"
 settings_file="$WINEPREFIX/drive_c/ProgramData/Tarnwick Works/Corvanta/settings.ini"
 rm -f "$settings_file"  # start from the program's defaults
@@ -68,7 +77,13 @@ dropped_rect() {  # the open drop-down list's rect, "L T R B", waiting for it
 }
 window_value() { value window "$1" | tr , ' '; }  # window_value rect|client
 result_texts() {
-  for id in 3003 3005 3004 3006 3024 3026 3025 3027 3011 3014 3012 3013; do value $id text; done
+  local id
+  for id in $IDC_INDEX_UPPER_LEFT $IDC_INDEX_UPPER_RIGHT $IDC_INDEX_LOWER_LEFT \
+            $IDC_INDEX_LOWER_RIGHT $IDC_FEED_UPPER_LEFT $IDC_FEED_UPPER_RIGHT \
+            $IDC_FEED_LOWER_LEFT $IDC_FEED_LOWER_RIGHT $IDC_C_LINE $IDC_LEAD_LINE \
+            $IDC_FEED_ERROR_LINE $IDC_ACTUAL_FEED_TEXT; do
+    value "$id" text
+  done
 }
 
 focus_window() { xdotool windowfocus --sync "$xwindow" 2>/dev/null || true; }
@@ -108,13 +123,13 @@ shot() {  # shot NAME: the window from its menu bar down (nobody draws a caption
 start_program() {
   wine "$exe" &
   program_pid=$!
-  tries=300 check 1002 e 1
+  tries=300 check $IDC_EXIT_BUTTON e 1
   xwindow=$(xdotool search --sync --name 'Corvanta To Hob A Helical Gear' | head -1)
   sleep 1
 }
 exit_program() {  # E&xit: the program ends with code 0 and its window goes
   local status=0
-  click 1002
+  click $IDC_EXIT_BUTTON
   for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
   wait "$program_pid" || status=$?
   program_pid=
@@ -128,75 +143,80 @@ start_program
 shot 01-main-page-start
 # "&Solve" waits for a job; no tooth count yet; the first set-up row; no
 # result; the gear stock on the other page; one hob thread.
-check 1001 e 0 2003 sel -1 2005 sel 0 3011 text "" 1020 v 0 5000 v 0 3002 text 1
+check $IDC_SOLVE_BUTTON e 0 $IDC_NUMBER_OF_TEETH sel -1 $IDC_HAND_CUT_CHOOSER sel 0 \
+      $IDC_C_LINE text "" $IDC_RESULT_CAPTION v 0 "$(stock_cell 16)" v 0 $IDC_HOB_THREADS text 1
 
 step "type the machine constants and the feed rate"
-retype 2001 30
-retype 2002 0.075
-retype 2007 .025
-check 2001 text 30 2002 text 0.075 2007 text .025
+retype $IDC_INDEX_CONST 30
+retype $IDC_FEED_CONST 0.075
+retype $IDC_FEED_RATE .025
+check $IDC_INDEX_CONST text 30 $IDC_FEED_CONST text 0.075 $IDC_FEED_RATE text .025
 
 step "type the helix angle, Tab, the pitch"
-retype 2004 20
+retype $IDC_HELIX_ANGLE 20
 keys Tab
 type_text 10
-check 2004 text 20 2006 text 10 3009 text ""  # no tooth count, no geometry
+# No tooth count, no geometry.
+check $IDC_HELIX_ANGLE text 20 $IDC_NORMAL_DIAMETRAL_PITCH text 10 $IDC_PITCH_DIAMETER_LINE text ""
 
 step "a refused key changes nothing"
-click 2004 90 50
+click $IDC_HELIX_ANGLE 90 50
 keys End
 type_text "-x"
-check 2004 text 20
+check $IDC_HELIX_ANGLE text 20
 
 step "choose 20 teeth from the list"
-click 2003
+click $IDC_NUMBER_OF_TEETH
 dropped_rect > /dev/null || fail "the tooth list did not drop down"
 keys Home  # "1"
 focus_window
 xdotool key --repeat 19 --delay 30 Down
 keys Return
-check 2003 sel 19 3009 text "Transverse Pitch Dia.: 2.1284" 3010 text "Outside Dia.: 2.3284" \
-      1001 e 1
+check $IDC_NUMBER_OF_TEETH sel 19 $IDC_PITCH_DIAMETER_LINE text "Transverse Pitch Dia.: 2.1284" \
+      $IDC_OUTSIDE_DIAMETER_LINE text "Outside Dia.: 2.3284" $IDC_SOLVE_BUTTON e 1
 
 step "choose set-up row 2 (right-hand hob, left-hand gear, conventional)"
-click 2005
+click $IDC_HAND_CUT_CHOOSER
 dropped=$(dropped_rect) || fail "the set-up list did not drop down"
 shot 03-chooser-dropped
 read -r l t r b <<< "$dropped"  # rows 22 pixels high: the middle of the third
 click_at $(((l + r) / 2)) $((t + 2 * 22 + 11))
-check 2005 sel 2 1001 e 1
+check $IDC_HAND_CUT_CHOOSER sel 2 $IDC_SOLVE_BUTTON e 1
 
 step "Solve"
-click 1001
+click $IDC_SOLVE_BUTTON
 # Done when "E&xit" is back and the result display has shown itself (it
 # writes its lines first and shows the result controls last).
-tries=900 check 1002 e 1 3011 text "C: *" 1020 v 1
+tries=900 check $IDC_EXIT_BUTTON e 1 $IDC_C_LINE text "C: *" $IDC_RESULT_CAPTION v 1
 shot 02-main-page-result
-check 1003 v 1 1003 pos 1 1001 e 0 3014 text "Lead: *" 3012 text "Feed Error: *" \
-      3013 text "Actual Feed From C: *" 3008 text "Index Error: None" 3003 text "?*"
+check $IDC_RESULT_SELECTOR v 1 $IDC_RESULT_SELECTOR pos 1 $IDC_SOLVE_BUTTON e 0 \
+      $IDC_LEAD_LINE text "Lead: *" $IDC_FEED_ERROR_LINE text "Feed Error: *" \
+      $IDC_ACTUAL_FEED_TEXT text "Actual Feed From C: *" \
+      $IDC_INDEX_ERROR_LINE text "Index Error: None" $IDC_INDEX_UPPER_LEFT text "?*"
 first=$(result_texts)
 
 step "step to result 2 and back, and not before the first"
-click 1003 75 50
-check 1003 pos 2
+click $IDC_RESULT_SELECTOR 75 50
+check $IDC_RESULT_SELECTOR pos 2
 [ "$(result_texts)" != "$first" ] || fail "result 2 shows the same as result 1"
 for _ in 1 2; do  # the second time before the first: it stays (and beeps)
-  click 1003 25 50
-  check 1003 pos 1
+  click $IDC_RESULT_SELECTOR 25 50
+  check $IDC_RESULT_SELECTOR pos 1
   [ "$(result_texts)" = "$first" ] || fail "back at result 1, the display differs"
 done
 
 step "open the change-gears page"
 menu_change_gears_page
-check 5000 v 1 5400 text 16 2001 v 0 1020 v 0
+check "$(stock_cell 16)" v 1 "$(stock_caption 16)" text 16 $IDC_INDEX_CONST v 0 \
+      $IDC_RESULT_CAPTION v 0
 shot 04-change-gears-page
 
 step "mark the 95-tooth gear as owned and the 40-tooth gear as not"
-[ "$(value 5079 text)" = 0 ] || echo "   (the 95-tooth gear was owned already)"
-click 5279 50 25
-check 5079 text 1
-click 5224 50 75
-check 5024 text 0 3011 text ""  # the change dropped the result
+[ "$(value "$(stock_cell 95)" text)" = 0 ] || echo "   (the 95-tooth gear was owned already)"
+click "$(stock_spinner 95)" 50 25
+check "$(stock_cell 95)" text 1
+click "$(stock_spinner 40)" 50 75
+check "$(stock_cell 40)" text 0 $IDC_C_LINE text ""  # the change dropped the result
 
 step "File > Save Settings keeps the stock"
 menu_save_settings
@@ -210,11 +230,12 @@ cp "$settings_file" "$out/saved-settings.ini"
 
 step "back to the main page: the job is re-validated"
 menu_main_page
-check 2001 v 1 5000 v 0 1020 v 0 1003 v 0 1001 e 1 2004 text 20
+check $IDC_INDEX_CONST v 1 "$(stock_cell 16)" v 0 $IDC_RESULT_CAPTION v 0 \
+      $IDC_RESULT_SELECTOR v 0 $IDC_SOLVE_BUTTON e 1 $IDC_HELIX_ANGLE text 20
 
 step "Save Settings is not offered without a feed constant"
-retype 2002 ""
-check 2002 text ""
+retype $IDC_FEED_CONST ""
+check $IDC_FEED_CONST text ""
 menu_save_settings
 sleep 0.5
 cmp -s "$settings_file" "$out/saved-settings.ini" || fail "the settings file changed"
@@ -225,10 +246,11 @@ cmp -s "$settings_file" "$out/saved-settings.ini" || fail "leaving changed the s
 
 step "start again: the saved settings come back"
 start_program
-check 2001 text 30 2002 text 0.075 2007 text .025  # the emptied field was not saved
+# The emptied field was not saved.
+check $IDC_INDEX_CONST text 30 $IDC_FEED_CONST text 0.075 $IDC_FEED_RATE text .025
 menu_change_gears_page
-check 5079 text 1 5024 text 0 5025 text 1
+check "$(stock_cell 95)" text 1 "$(stock_cell 40)" text 0 "$(stock_cell 41)" text 1
 menu_main_page
-check 2001 v 1
+check $IDC_INDEX_CONST v 1
 exit_program
 echo "End-to-end run passed; screenshots in $out"

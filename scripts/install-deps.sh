@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++                        # native build of the computing core
+  clang-format                          # the format check of the sources
   g++-mingw-w64-x86-64-posix            # the Windows program
   binutils-mingw-w64-x86-64             # windres
   libboost-dev googletest               # Boost.Multiprecision/Math, GoogleTest sources

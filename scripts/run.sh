@@ -13,7 +13,7 @@ if ! { cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64
   echo "Build failed; the whole log is in build/run-build.log" >&2
   exit 1
 fi
-export WINEPREFIX=$root/build/wine-prefix
+source scripts/wine-env.sh
 scripts/wine-prefix.sh
 program=build/windows/app/corvanta.exe
 
@@ -34,6 +34,6 @@ done
 sleep 1
 import -window root "$shot"
 kill "$program_pid" 2>/dev/null || true
-WINEDEBUG=-all wineserver -k 2>/dev/null || true
+wineserver -k 2>/dev/null || true
 stop_xvfb
 echo "No display: the program ran on a private X server; its screenshot is $shot"

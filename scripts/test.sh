@@ -22,7 +22,7 @@ build() {  # build DIR [cmake options...]
 build native -DCORVANTA_SANITIZE=ON
 build windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 
-export WINEPREFIX=$root/build/wine-prefix
+source scripts/wine-env.sh
 scripts/wine-prefix.sh
 
 # Both builds' tests in one CTest session.
@@ -32,7 +32,6 @@ CTEST
 
 source scripts/xvfb.sh
 start_xvfb
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Start the Wine server and its services outside CTest: a service started by
 # the first test would inherit CTest's output pipe and hold it open.
 wineserver -p 2>/dev/null || true  # already running is fine

@@ -2,10 +2,7 @@
 # Creates the project's Wine prefix inside the build tree, once.
 # Usage: scripts/wine-prefix.sh   (WINEPREFIX may point elsewhere)
 set -euo pipefail
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$here/build/wine-prefix}
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 stamp=$WINEPREFIX/.corvanta-ready
 if [ ! -f "$stamp" ]; then

@@ -48,10 +48,4 @@ Decimal100 CFromIndexRatio(const Decimal100& y, const IndexTerms& terms) {
   return c + eps;
 }
 
-std::optional<Decimal100> CFromIndexRatio(const Decimal100& y, const ControlAccess& window) {
-  const auto terms = ReadIndexTerms(window);
-  if (!terms) return std::nullopt;
-  return CFromIndexRatio(y, *terms);
-}
-
 }  // namespace corvanta

@@ -2,9 +2,6 @@
 #ifndef CORVANTA_SEARCH_C_FROM_INDEX_RATIO_H
 #define CORVANTA_SEARCH_C_FROM_INDEX_RATIO_H
 
-#include <optional>
-
-#include "app/control_access.h"
 #include "numeric/number_types.h"
 #include "search/job_values.h"
 
@@ -13,13 +10,10 @@ namespace corvanta {
 // Solves IndexRatio(C) = y for C by bisection on [0, 100000] and returns C
 // plus 1e-110. A ratio that needs a C above 99999, or a bisection that ends
 // in a zero denominator, gives 0 + 1e-110: a C that no feed train can serve.
-// The bisection stops after 1000 halvings at the latest.
+// The bisection stops after 1000 halvings at the latest. The search and the
+// later display of a result call it with the same terms, so both derive the
+// same C from the same train.
 Decimal100 CFromIndexRatio(const Decimal100& y, const IndexTerms& terms);
-
-// The same with Ki, T, N and s read from the controls at the moment of the
-// call, so that the search and the later display of a result derive the
-// same C from the same train. nullopt when the controls do not hold a job.
-std::optional<Decimal100> CFromIndexRatio(const Decimal100& y, const ControlAccess& window);
 
 }  // namespace corvanta
 

@@ -14,7 +14,7 @@ std::optional<Decimal100> WholeC(const Decimal100& c) {
   return std::nullopt;
 }
 
-bool FindCandidates(SearchState& state, const ControlAccess& window, const JobValues& job) {
+void FindCandidates(SearchState& state, const JobValues& job) {
   const PairTable& table = state.pairTable;
   const Decimal100 target = IndexRatio(job.cTarget, job.index);
   // IndexRatio falls with C for one sign and grows for the other, so either
@@ -43,20 +43,15 @@ bool FindCandidates(SearchState& state, const ControlAccess& window, const JobVa
     CCandidate& candidate = state.candidates[k];
     const Decimal100 y = (Decimal100(candidate.g2) * Decimal100(candidate.g3)) /
                          (Decimal100(candidate.g0) * Decimal100(candidate.g1));
-    const auto c = CFromIndexRatio(y, window);
-    if (!c) {
-      state.candidates.clear();
-      return false;
-    }
+    const Decimal100 c = CFromIndexRatio(y, job.index);
     if (!job.wholeC) {
-      candidate.C = *c;
-    } else if (const auto whole = WholeC(*c)) {
+      candidate.C = c;
+    } else if (const auto whole = WholeC(c)) {
       candidate.C = *whole;
     } else {
       state.candidates.erase(state.candidates.begin() + static_cast<std::ptrdiff_t>(k));
     }
   }
-  return true;
 }
 
 }  // namespace corvanta

@@ -4,7 +4,6 @@
 
 #include <optional>
 
-#include "app/control_access.h"
 #include "numeric/number_types.h"
 #include "search/job_values.h"
 #include "search/search_state.h"
@@ -20,10 +19,9 @@ std::optional<Decimal100> WholeC(const Decimal100& c);
 // IndexRatio(cMin) and IndexRatio(cMax), one per deviation (a deviation seen
 // before in state.seenDeviations means the same ratio, so only the first
 // train of each ratio is taken). Then gives each candidate its C from the
-// controls' index terms and, with job.wholeC, keeps only the whole ones,
-// rounded. Uses state.pairTable as built. false, with the candidates
-// dropped, when the controls no longer hold a job.
-bool FindCandidates(SearchState& state, const ControlAccess& window, const JobValues& job);
+// job's index terms and, with job.wholeC, keeps only the whole ones,
+// rounded. Uses state.pairTable as built.
+void FindCandidates(SearchState& state, const JobValues& job);
 
 }  // namespace corvanta
 

@@ -4,50 +4,43 @@
 
 #include "numeric/constants.h"
 #include "numeric/decimal_text.h"
-#include "resources/resource.h"
-#include "results/machine_setup.h"
+#include "numeric/feed_constant.h"
 
 namespace corvanta {
 
 namespace {
 
-// The feed rate is typed into a field of at most 10 characters; a read of
-// 11 gives those and no more, even from a longer text set by other means.
-constexpr std::size_t kFeedRateReadSize = 11;
-
 // Tooth counts and hob threads are plain decimal integers ("%d" items, and
 // the spinner's own text); anything else refuses the search.
-std::optional<int> ParseWholeNumber(const std::string& text) {
+std::optional<int> ParseWholeNumber(std::string_view text) {
+  if (text.empty()) return std::nullopt;
   int value = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value, 10);
-  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  if (error != std::errc() || stop != end) return std::nullopt;
   return value;
 }
 
 }  // namespace
-
-std::string ReadWholeText(const ControlAccess& window, ControlId id) {
-  for (std::size_t size = 64;; size *= 2) {
-    std::string text = window.GetText(id, size);
-    if (text.size() + 1 < size) return text;
-  }
-}
 
 Decimal100 IndexRatio(const Decimal100& c, const IndexTerms& terms) {
   return terms.indexConstant * Decimal100(terms.hobThreads) * c /
          (c * Decimal100(terms.teeth) + Decimal100(terms.sign));
 }
 
-std::optional<IndexTerms> ReadIndexTerms(const ControlAccess& window) {
-  const auto indexConstant = ParseDecimal100(ReadWholeText(window, IDC_INDEX_CONST));
-  const auto hobThreads = ParseWholeNumber(ReadWholeText(window, IDC_HOB_THREADS));
-  const int teethRow = window.GetSelection(IDC_NUMBER_OF_TEETH);
-  if (!indexConstant || !hobThreads || teethRow == kNoSelection) return std::nullopt;
-  const auto teeth = ParseWholeNumber(window.GetItemText(IDC_NUMBER_OF_TEETH, teethRow));
-  if (!teeth) return std::nullopt;
-  return IndexTerms{*indexConstant, *hobThreads, *teeth,
-                    SetupSign(window.GetSelection(IDC_HAND_CUT_CHOOSER))};
+std::optional<IndexTerms> ParseIndexTerms(std::string_view indexConstant,
+                                          std::string_view hobThreads, std::string_view teeth,
+                                          int sign) {
+  const auto ki = ParseDecimal100(indexConstant);
+  const auto t = ParseWholeNumber(hobThreads);
+  const auto n = ParseWholeNumber(teeth);
+  if (!ki || !t || !n) return std::nullopt;
+  IndexTerms terms;
+  terms.indexConstant = *ki;
+  terms.hobThreads = *t;
+  terms.teeth = *n;
+  terms.sign = sign;
+  return terms;
 }
 
 std::optional<double> FeedAllowance(std::size_t feedRateTextLength) {
@@ -65,25 +58,15 @@ std::optional<double> FeedAllowance(std::size_t feedRateTextLength) {
   }
 }
 
-std::optional<JobValues> ReadJobValues(const ControlAccess& window) {
-  const auto index = ReadIndexTerms(window);
-  auto feedConstant = ParseDecimal100(ReadWholeText(window, IDC_FEED_CONST));
-  const std::string feedRateText = window.GetText(IDC_FEED_RATE, kFeedRateReadSize);
-  const auto feedRate = ParseDecimal100(feedRateText);
-  const auto helixAngle = ParseDecimal100(ReadWholeText(window, IDC_HELIX_ANGLE));
-  const auto normalPitch = ParseDecimal100(ReadWholeText(window, IDC_NORMAL_DIAMETRAL_PITCH));
-  if (!index || !feedConstant || !feedRate || !helixAngle || !normalPitch) return std::nullopt;
-
+JobValues MakeJobValues(const IndexTerms& index, const JobFields& fields) {
   JobValues job;
-  job.index = *index;
-  // Feed constants above 3 are entered as their reciprocal on these machines.
-  if (*feedConstant > Decimal100(3.0)) *feedConstant = Decimal100(1.0) / *feedConstant;
-  job.feedConstant = *feedConstant;
-  job.feedRate = *feedRate;
-  job.feedRateTextLength = feedRateText.size();
-  job.helixAngle = *helixAngle;
-  job.normalPitch = *normalPitch;
-  job.wholeC = window.IsChecked(IDC_WHOLE_C_ONLY);
+  job.index = index;
+  job.feedConstant = EffectiveFeedConstant(fields.feedConstant);
+  job.feedRate = fields.feedRate;
+  job.feedRateTextLength = fields.feedRateTextLength;
+  job.helixAngle = fields.helixAngle;
+  job.normalPitch = fields.normalPitch;
+  job.wholeC = fields.wholeC;
 
   job.radians = DegreesToRadians(job.helixAngle);
   job.sinHelix = sin(job.radians);

@@ -1,12 +1,11 @@
-// The job as the candidate search sees it, read once from the main page.
+// The job as the candidate search sees it.
 #ifndef CORVANTA_SEARCH_JOB_VALUES_H
 #define CORVANTA_SEARCH_JOB_VALUES_H
 
 #include <cstddef>
 #include <optional>
-#include <string>
+#include <string_view>
 
-#include "app/control_access.h"
 #include "numeric/number_types.h"
 
 namespace corvanta {
@@ -17,20 +16,33 @@ struct IndexTerms {
   Decimal100 indexConstant;  // Ki
   int hobThreads = 0;        // T
   int teeth = 0;             // N
-  int sign = 1;              // s, +1 or -1 from the machine set-up row
+  int sign = 1;              // s, +1 or -1 from the machine set-up
 };
 
 // Ki x T x C divided by C x N + s, every integer widened to Decimal100 first.
 Decimal100 IndexRatio(const Decimal100& c, const IndexTerms& terms);
 
-// Ki (the whole field text), T, N and s as the controls hold them now;
-// nullopt when a text is not a number or no tooth count is selected.
-std::optional<IndexTerms> ReadIndexTerms(const ControlAccess& window);
+// Ki, T and N from the texts of "Index Const:", "Hob Threads:" and the
+// chosen "Number of Teeth:" item, and s; nullopt when a text is not a
+// number (T and N must be plain decimal integers).
+std::optional<IndexTerms> ParseIndexTerms(std::string_view indexConstant,
+                                          std::string_view hobThreads, std::string_view teeth,
+                                          int sign);
 
 // How far the feed may stray from the wanted feed rate, by the length of the
 // feed-rate text: the more digits the operator typed, the tighter the window.
 // nullopt for texts of 0 or 1 characters, which get no window at all.
 std::optional<double> FeedAllowance(std::size_t feedRateTextLength);
+
+// The rest of the job's numbers as the fields hold them.
+struct JobFields {
+  Decimal100 feedConstant;  // Kf as typed
+  Decimal100 feedRate;      // FR
+  std::size_t feedRateTextLength = 0;
+  Decimal100 helixAngle;   // degrees
+  Decimal100 normalPitch;  // Pn
+  bool wholeC = false;
+};
 
 struct JobValues {
   IndexTerms index;
@@ -49,15 +61,10 @@ struct JobValues {
   Decimal100 cMax;     // minus the allowance; cTarget when that is not positive
 };
 
-// Reads the job once and derives the C window. The feed rate is read as a
-// 10-character field (its length sets the allowance). nullopt when any text
-// is not a number: the search is then refused. A value that makes the
-// arithmetic infinite or NaN (a feed rate of 0) is not refused; it only
-// leaves the window without trains.
-std::optional<JobValues> ReadJobValues(const ControlAccess& window);
-
-// A control's text without any cut, however long it is.
-std::string ReadWholeText(const ControlAccess& window, ControlId id);
+// The job with its C window. A value that makes the arithmetic infinite or
+// NaN (a feed rate of 0) is not refused; it only leaves the window without
+// trains.
+JobValues MakeJobValues(const IndexTerms& index, const JobFields& fields);
 
 }  // namespace corvanta
 

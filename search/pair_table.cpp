@@ -1,25 +1,11 @@
 #include "search/pair_table.h"
 
 #include <algorithm>
-#include <string>
+#include <utility>
 
-#include "app/control_access.h"
-#include "resources/resource.h"
 #include "search/search_state.h"
 
 namespace corvanta {
-
-StockGears ReadStockGears(const ControlAccess& window) {
-  StockGears gears;
-  for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) {
-    // A two-character read gives the first character only; an empty text
-    // reads as a terminating zero, which is not '0', so it counts as owned.
-    const std::string text = window.GetText(IDC_GEAR_STOCK_CELL_FIRST + k, 2);
-    if (text.empty() || text[0] != '0')
-      gears.push_back(static_cast<std::uint32_t>(GEAR_STOCK_FIRST_TOOTH_COUNT + k));
-  }
-  return gears;
-}
 
 PairTable MakePairTable(const StockGears& stockGears) {
   PairTable table;
@@ -38,10 +24,10 @@ PairTable MakePairTable(const StockGears& stockGears) {
   return table;
 }
 
-void BuildPairTable(const ControlAccess& window, SearchState& state) {
+void BuildPairTable(StockGears stockGears, SearchState& state) {
   StockGears().swap(state.stockGears);
   PairTable().swap(state.pairTable);
-  state.stockGears = ReadStockGears(window);
+  state.stockGears = std::move(stockGears);
   state.pairTable = MakePairTable(state.stockGears);
 }
 

@@ -15,7 +15,6 @@
 
 namespace corvanta {
 
-class ControlAccess;
 struct SearchState;
 
 // Tooth counts the shop owns, ascending, without repeats.
@@ -36,16 +35,12 @@ struct GearPair {
 // it is fixed here to make every build find the same trains.
 using PairTable = std::vector<GearPair>;
 
-// The gear-stock cells in ascending order; a cell whose first character is
-// not '0' (an empty cell included) counts as owned.
-StockGears ReadStockGears(const ControlAccess& window);
-
 // The sorted pair table of `stockGears`.
 PairTable MakePairTable(const StockGears& stockGears);
 
 // Replaces the state's stockGears and pairTable (releasing their old
-// storage) with those of the gear-stock cells.
-void BuildPairTable(const ControlAccess& window, SearchState& state);
+// storage) with `stockGears` and its pair table.
+void BuildPairTable(StockGears stockGears, SearchState& state);
 
 // Ratio of the train whose driving pair is entry `numerator` and whose driven
 // pair is entry `denominator`: the numerator product converted exactly and

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
-#include "resources/resource.h"
 #include "search/bracket_search.h"
 
 namespace corvanta {
@@ -60,9 +60,8 @@ unsigned SearchWorker(const WorkerContext& context) {
   for (std::size_t k = context.rangeBegin; k < end; ++k) {
     if (stopRequested()) break;
     const std::uint32_t done = state.progressCounter.fetch_add(1) + 1;
-    if (done % 100 == 0 && context.window != nullptr) {
-      context.window->SetText(IDC_C_LINE,
-                              ProgressText(done, candidates.size(), context.logicalProcessors));
+    if (done % 100 == 0 && context.progress) {
+      context.progress(ProgressText(done, candidates.size(), context.logicalProcessors));
     }
 
     const CCandidate& candidate = candidates[k];
@@ -78,12 +77,14 @@ unsigned SearchWorker(const WorkerContext& context) {
         // Only a match better than the last one kept enters, even while
         // fewer than kMaxResults are kept.
         if (!best.empty() && !(best.back().feedError > error)) continue;
-        KeepMatch(best, SolveResult{{table[i].first, table[i].second},
-                                    {table[j].first, table[j].second},
-                                    {candidate.g0, candidate.g1},
-                                    {candidate.g2, candidate.g3},
-                                    error,
-                                    candidate.C});
+        SolveResult match;
+        match.feedDenominator = {table[i].first, table[i].second};
+        match.feedNumerator = {table[j].first, table[j].second};
+        match.indexDenominator = {candidate.g0, candidate.g1};
+        match.indexNumerator = {candidate.g2, candidate.g3};
+        match.feedError = error;
+        match.C = candidate.C;
+        KeepMatch(best, std::move(match));
       }
     }
   }

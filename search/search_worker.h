@@ -4,19 +4,23 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
-#include "app/control_access.h"
 #include "numeric/number_types.h"
 #include "search/search_state.h"
 
 namespace corvanta {
 
-// What one worker needs; the driver fills every field before starting it and
-// keeps the context alive until the worker has returned.
+// Where a worker's progress texts go (the window's status line). Called on
+// the workers' threads.
+using ProgressCallback = std::function<void(const std::string& text)>;
+
+// What one worker needs (MakeWorkerContext fills it); the context stays
+// alive until the worker has returned.
 struct WorkerContext {
-  ControlAccess* window = nullptr;  // for the progress text on the status line
-  std::uint32_t rangeBegin = 0;     // candidates rangeBegin .. rangeEnd - 1
+  ProgressCallback progress;     // none: the progress is not shown
+  std::uint32_t rangeBegin = 0;  // candidates rangeBegin .. rangeEnd - 1
   std::uint32_t rangeEnd = 0;
   Decimal100 feedConstant;  // Kf as the candidate search used it
   Decimal100 sinHelix;

@@ -2,9 +2,9 @@
 //
 // The driver runs on the window's thread: it starts the search workers,
 // waits for them in short slices, watches the stop key, keeps the window's
-// messages flowing and sounds the beeps. Those few operations sit behind
-// this interface so that the same driver runs in the Windows program and in
-// native tests and tools (ThreadPlatform), unchanged.
+// messages flowing and sounds the stop alert. Those few operations sit
+// behind this interface so that the same driver runs in the Windows program
+// and in native tests and tools (ThreadPlatform), unchanged.
 #ifndef CORVANTA_SEARCH_SOLVE_PLATFORM_H
 #define CORVANTA_SEARCH_SOLVE_PLATFORM_H
 
@@ -45,9 +45,8 @@ class SolvePlatform {
   // nobody left to show the search to.
   virtual bool PumpMessages() = 0;
 
-  // The stop alert (Escape during a search) and the simple beep.
+  // The stop alert: Escape during a search.
   virtual void StopAlert() = 0;
-  virtual void SimpleBeep() = 0;
 
   virtual void Pause(std::chrono::milliseconds duration) = 0;
 };

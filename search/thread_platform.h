@@ -2,7 +2,7 @@
 // the command-line solver (and usable in the Windows build as well).
 //
 // It has no window: the stop key is never held, there are no messages to
-// pump and the beeps are silent, unless a derived class says otherwise
+// pump and the stop alert is silent, unless a derived class says otherwise
 // (tests script the stop key; the command-line solver maps Ctrl+C onto it
 // and shows the status line while it "pumps").
 #ifndef CORVANTA_SEARCH_THREAD_PLATFORM_H
@@ -38,7 +38,6 @@ class ThreadPlatform : public SolvePlatform {
   bool StopKeyHeld() override { return false; }
   bool PumpMessages() override { return true; }
   void StopAlert() override {}
-  void SimpleBeep() override {}
   void Pause(std::chrono::milliseconds duration) override;
 
   // Workers started and not yet ended.

@@ -1,7 +1,5 @@
 #include "settings/app_settings.h"
 
-#include "resources/resource.h"
-#include "settings/gear_stock_text.h"
 #include "settings/settings_location.h"
 
 namespace corvanta {
@@ -16,9 +14,6 @@ const std::string kChangeGearsKey = "Change Gears";
 // Reads and field texts go through buffers one longer than the text they
 // keep, for the terminating zero.
 constexpr std::size_t BufferFor(std::size_t maxLength) { return maxLength + 1; }
-
-// One character per gear-stock cell.
-static_assert(kGearStockTextMaxLength == GEAR_STOCK_CELL_COUNT);
 
 }  // namespace
 
@@ -49,32 +44,25 @@ AppSettings LoadSettingsFile(const ProfileStore& store, const std::string& path)
 
 AppSettings LoadSettings() { return LoadSettings(SystemProfileStore(), CommonDataFolder()); }
 
-bool SaveSettings(const ControlAccess& controls, ProfileStore& store,
+bool SaveSettings(const AppSettings& settings, ProfileStore& store,
                   const std::optional<std::string>& dataFolder) {
-  const std::string indexConstant =
-      controls.GetText(IDC_INDEX_CONST, BufferFor(kIndexConstantMaxLength));
-  const std::string feedConstant =
-      controls.GetText(IDC_FEED_CONST, BufferFor(kFeedConstantMaxLength));
-  const std::string feedRate = controls.GetText(IDC_FEED_RATE, BufferFor(kFeedRateMaxLength));
-
   const SettingsLocation location = LocateSettings(dataFolder);
   // An existing folder is fine, and a failure shows in the writes below.
   if (location.folder) store.CreateFolders(*location.folder);
 
-  const std::string gearStockText = GearStockTextFromCells(controls);
-
   // All four are tried even after a failure, so that each value that can be
   // saved is.
-  bool saved = store.WriteString(location.file, kSection, kIndexConstantKey, indexConstant);
-  saved = store.WriteString(location.file, kSection, kFeedConstantKey, feedConstant) && saved;
-  saved = store.WriteString(location.file, kSection, kFeedRateKey, feedRate) && saved;
-  saved = store.WriteString(location.file, kSection, kChangeGearsKey, gearStockText) && saved;
-  store.Flush(location.file);
+  const std::string& file = location.file;
+  bool saved = store.WriteString(file, kSection, kIndexConstantKey, settings.indexConstant);
+  saved = store.WriteString(file, kSection, kFeedConstantKey, settings.feedConstant) && saved;
+  saved = store.WriteString(file, kSection, kFeedRateKey, settings.feedRate) && saved;
+  saved = store.WriteString(file, kSection, kChangeGearsKey, settings.gearStockText) && saved;
+  store.Flush(file);
   return saved;
 }
 
-bool SaveSettings(const ControlAccess& controls) {
-  return SaveSettings(controls, SystemProfileStore(), CommonDataFolder());
+bool SaveSettings(const AppSettings& settings) {
+  return SaveSettings(settings, SystemProfileStore(), CommonDataFolder());
 }
 
 }  // namespace corvanta

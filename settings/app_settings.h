@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/control_access.h"
+#include "settings/gear_stock_text.h"
 #include "settings/profile_store.h"
 
 namespace corvanta {
@@ -16,10 +16,11 @@ namespace corvanta {
 inline constexpr std::size_t kIndexConstantMaxLength = 6;
 inline constexpr std::size_t kFeedConstantMaxLength = 40;
 inline constexpr std::size_t kFeedRateMaxLength = 10;
-inline constexpr std::size_t kGearStockTextMaxLength = 154;
+inline constexpr std::size_t kGearStockTextMaxLength = kGearStockCellCount;
 
-// Read once at start; only the creation of the window's controls uses them.
-// Each text is at most its ...MaxLength characters long.
+// Read once at start, where the creation of the window's controls uses them,
+// and saved from the window's fields. Each text is at most its ...MaxLength
+// characters long.
 struct AppSettings {
   std::string indexConstant;  // initial "Index Const:"
   std::string feedConstant;   // initial "Feed Const:"
@@ -41,15 +42,14 @@ AppSettings LoadSettings();
 // The same four keys from the settings file at `path`.
 AppSettings LoadSettingsFile(const ProfileStore& store, const std::string& path);
 
-// "Save Settings": the index constant, feed constant and feed rate fields
-// (cut to their longest texts) and the 154 gear-stock cells go to the
-// settings file below `dataFolder`, whose folder chain is created first.
-// Other sections, keys and lines of the file are kept. True when all four
-// values were written; the program itself reports nothing either way.
-bool SaveSettings(const ControlAccess& controls, ProfileStore& store,
+// "Save Settings": the four values go to the settings file below
+// `dataFolder`, whose folder chain is created first. Other sections, keys and
+// lines of the file are kept. True when all four values were written; the
+// program itself reports nothing either way.
+bool SaveSettings(const AppSettings& settings, ProfileStore& store,
                   const std::optional<std::string>& dataFolder);
 // The menu command: the system store and CommonDataFolder().
-bool SaveSettings(const ControlAccess& controls);
+bool SaveSettings(const AppSettings& settings);
 
 }  // namespace corvanta
 

@@ -4,23 +4,19 @@
 #define CORVANTA_SETTINGS_GEAR_STOCK_TEXT_H
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
-#include "app/control_access.h"
-
 namespace corvanta {
+
+// The change gears a shop can own: 154 of them, from 16 to 169 teeth.
+inline constexpr std::size_t kGearStockCellCount = 154;
+inline constexpr int kFirstStockToothCount = 16;
 
 // The text of gear-stock cell `cell` at window creation: "1" when the chosen
 // character of `gearStockText` is '1', else "0". The chosen character is the
 // cell's own, or the text's last for cells beyond a short text; an empty text
 // gives "0" everywhere.
 std::string_view GearStockCellText(std::string_view gearStockText, std::size_t cell);
-
-// The text to save from the 154 gear-stock cells: '1' for a cell whose value
-// is 1, '0' for every other cell (0, not a number, or anything larger), so
-// that the file only ever holds the two characters the reading rule knows.
-std::string GearStockTextFromCells(const ControlAccess& controls);
 
 }  // namespace corvanta
 

@@ -23,18 +23,19 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_controls.h"
-#include "app/validate_inputs.h"
-#include "numeric/geometry.h"
 #include "numeric/number_text.h"
 #include "print/pdf_sheet.h"
 #include "resources/resource.h"
 #include "search/order_results.h"
-#include "search/solve_driver.h"
 #include "search/thread_platform.h"
 #include "settings/app_settings.h"
-#include "settings/gear_stock_text.h"
 #include "settings/portable_profile_store.h"
+#include "window_model/memory_job.h"
+#include "window_model/result_display.h"
+#include "window_model/sheet_inputs.h"
+#include "window_model/solve_driver.h"
+#include "window_model/update_geometry.h"
+#include "window_model/validate_inputs.h"
 
 namespace {
 
@@ -56,34 +57,49 @@ extern "C" void OnInterrupt(int) { interrupted.store(true); }
   std::exit(kRefused);
 }
 
-// The five numeric fields: their option, label and the most characters the
-// window lets them hold (typed, or set from the settings file).
+// The command line as given.
+struct Options {
+  std::optional<std::string> indexConst, feedConst, feedRate, helix, pitch;
+  std::string teeth, hobThreads = "1", setupRow = "0";
+  bool wholeC = false;
+  std::optional<std::string> stock, settingsFile;
+  std::string processors, resultCount = "10";
+  bool json = false;
+  std::optional<std::string> sheetPath;
+  std::string sheetResult = "1";
+};
+
+// The five numeric fields: their option and label, the most characters the
+// window lets them hold (typed, or set from the settings file), the option
+// that gives their text, and what the text fills: a saved setting, which the
+// option replaces, or a text of the job alone.
 struct NumericField {
   ControlId id;
   const char* option;
   const char* label;
   std::size_t maxLength;
+  std::optional<std::string> Options::*given;
+  std::string AppSettings::*setting;  // nullptr: no saved setting
+  std::string JobEntry::*jobText;     // where there is no setting
 };
 
+// The saved ones first: their texts are checked before the rest.
 constexpr NumericField kNumericFields[] = {
-    {IDC_INDEX_CONST, "--index-const", "Index Const:", kIndexConstantMaxLength},
-    {IDC_FEED_CONST, "--feed-const", "Feed Const:", kFeedConstantMaxLength},
-    {IDC_HELIX_ANGLE, "--helix", "Helix Angle:", 33},
-    {IDC_NORMAL_DIAMETRAL_PITCH, "--ndp", "Normal Diametral Pitch:", 33},
-    {IDC_FEED_RATE, "--feed-rate", "Feed Rate:", kFeedRateMaxLength},
+    {IDC_INDEX_CONST, "--index-const", "Index Const:", kIndexConstantMaxLength,
+     &Options::indexConst, &AppSettings::indexConstant, nullptr},
+    {IDC_FEED_CONST, "--feed-const", "Feed Const:", kFeedConstantMaxLength, &Options::feedConst,
+     &AppSettings::feedConstant, nullptr},
+    {IDC_FEED_RATE, "--feed-rate", "Feed Rate:", kFeedRateMaxLength, &Options::feedRate,
+     &AppSettings::feedRate, nullptr},
+    {IDC_HELIX_ANGLE, "--helix", "Helix Angle:", 33, &Options::helix, nullptr,
+     &JobEntry::helixAngle},
+    {IDC_NORMAL_DIAMETRAL_PITCH, "--ndp", "Normal Diametral Pitch:", 33, &Options::pitch, nullptr,
+     &JobEntry::normalPitch},
 };
 
-const NumericField& FieldOf(ControlId id) {
-  for (const NumericField& field : kNumericFields)
-    if (field.id == id) return field;
-  std::abort();  // only called with the ids above
+std::string& TextOf(JobEntry& job, const NumericField& field) {
+  return field.setting != nullptr ? job.settings.*field.setting : job.*field.jobText;
 }
-
-// Where the text of each field came from (an option, or the settings), for
-// a refusal of what it holds.
-std::map<ControlId, std::string> sourceOf = {{IDC_NUMBER_OF_TEETH, "--teeth"},
-                                             {IDC_HELIX_ANGLE, "--helix"},
-                                             {IDC_NORMAL_DIAMETRAL_PITCH, "--ndp"}};
 
 // A text the field itself could hold: digits and at most one point, within
 // its length. Anything else (a sign, a letter, "1e5") never reaches the
@@ -110,18 +126,131 @@ int WholeNumber(const std::string& text, const std::string& option, const std::s
   return value;
 }
 
+// The command line, or its end: --help prints the help and ends the program,
+// anything the parser refuses is a refusal.
+Options ParseOptions(int argc, char** argv) {
+  CLI::App app{
+      "Finds the index and feed change gears for hobbing a helical gear without a "
+      "differential, as the Corvanta window does, and prints the results it would show.",
+      kProgram};
+  Options options;
+  app.add_option("--index-const", options.indexConst,
+                 "\"Index Const:\" (default: the saved settings)");
+  app.add_option("--feed-const", options.feedConst,
+                 "\"Feed Const:\" (default: the saved settings)");
+  app.add_option("--feed-rate", options.feedRate, "\"Feed Rate:\" (default: the saved settings)");
+  app.add_option("--helix", options.helix, "\"Helix Angle:\" in degrees");
+  app.add_option("--ndp", options.pitch, "\"Normal Diametral Pitch:\"");
+  app.add_option("--teeth", options.teeth, "\"Number of Teeth:\", 1 to 500")->type_name("N");
+  app.add_option("--hob-threads", options.hobThreads, "\"Hob Threads:\", 1 to 24 (default 1)")
+      ->type_name("T");
+  app.add_option("--setup", options.setupRow,
+                 "machine set-up row of the hand/cut table, 0 to 7 (default 0)")
+      ->type_name("ROW");
+  app.add_flag("--whole-c", options.wholeC, "\"Use Whole C Constants Only\"");
+  app.add_option("--stock", options.stock,
+                 "the gear stock as the settings file keeps it: character k is '1' when the "
+                 "gear with 16 + k teeth is owned; a short text repeats its last character "
+                 "(default: the saved settings)");
+  app.add_option("--settings", options.settingsFile,
+                 "read the constants, the feed rate and the stock from this settings file; "
+                 "options given as well take precedence")
+      ->type_name("FILE");
+  app.add_option("--processors", options.processors,
+                 "logical processors to split the search over (default: all); the result "
+                 "list depends on the split")
+      ->type_name("P");
+  app.add_option("--results", options.resultCount, "how many results to print (default 10)")
+      ->type_name("K");
+  app.add_flag("--json", options.json, "print one JSON object instead of text");
+  CLI::Option* sheetOption =
+      app.add_option("--sheet", options.sheetPath,
+                     "also write the printed set-up sheet of one result as a one-page PDF")
+          ->type_name("FILE.pdf");
+  app.add_option("--sheet-result", options.sheetResult,
+                 "the result whose sheet --sheet writes, counted from 1 (default 1)")
+      ->type_name("N")
+      ->needs(sheetOption);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    std::cout << app.help();
+    std::exit(0);
+  } catch (const CLI::ParseError& error) {
+    Refuse(error.what());
+  }
+  return options;
+}
+
+// The job, and what the run does with it.
+struct Job {
+  JobEntry entry;
+  // Where the text of each control came from (an option, or the settings),
+  // for a refusal of what it holds.
+  std::map<ControlId, std::string> sourceOf;
+  std::optional<unsigned> processors;
+  int sheetResult = 1;
+  std::size_t resultCount = 0;
+};
+
 // The constants and the stock a run starts from: a settings file, or the
 // program's own saved settings (their defaults when there are none).
-AppSettings ReadSettingsFile(const std::string& path) {
+AppSettings StartSettings(const Options& options) {
+  if (!options.settingsFile) return LoadSettings();
+  const std::string& path = *options.settingsFile;
   if (!std::ifstream(path)) Refuse("--settings: cannot read \"" + path + "\"");
   return LoadSettingsFile(PortableProfileStore(), path);
+}
+
+// The job of the options, each text refused that the window would not hold.
+Job BuildJob(const Options& options) {
+  Job job;
+  JobEntry& entry = job.entry;
+  entry.settings = StartSettings(options);
+  const std::string settingsSource =
+      options.settingsFile ? "--settings " + *options.settingsFile : "saved settings";
+  job.sourceOf[IDC_NUMBER_OF_TEETH] = "--teeth";
+  const auto fill = [&](const NumericField& field) {
+    const std::optional<std::string>& given = options.*field.given;
+    std::string& text = TextOf(entry, field);
+    if (given) text = *given;
+    job.sourceOf[field.id] = given || !field.setting ? field.option : settingsSource;
+    CheckFieldText(field, text, job.sourceOf[field.id]);
+  };
+  for (const NumericField& field : kNumericFields)
+    if (field.setting) fill(field);
+  if (options.stock) {
+    const std::string& stock = *options.stock;
+    if (stock.size() > kGearStockTextMaxLength ||
+        stock.find_first_not_of("01") != std::string::npos)
+      Refuse("--stock: the gear stock takes up to 154 characters '0' and '1' (got \"" + stock +
+             "\")");
+    entry.settings.gearStockText = stock;
+  }
+  for (const NumericField& field : kNumericFields)
+    if (!field.setting) fill(field);
+
+  if (options.teeth.empty()) Refuse("--teeth: \"Number of Teeth:\" must be chosen, 1 to 500");
+  entry.teeth = WholeNumber(options.teeth, "--teeth", "\"Number of Teeth:\"", 1, 500);
+  entry.hobThreads =
+      std::to_string(WholeNumber(options.hobThreads, "--hob-threads", "\"Hob Threads:\"", 1, 24));
+  entry.setupRow = WholeNumber(options.setupRow, "--setup", "the set-up row", 0, 7);
+  entry.wholeC = options.wholeC;
+  if (!options.processors.empty())
+    job.processors = static_cast<unsigned>(
+        WholeNumber(options.processors, "--processors", "the processor count", 1, 1024));
+  job.sheetResult =
+      WholeNumber(options.sheetResult, "--sheet-result", "the result number", 1, 1000000);
+  job.resultCount = static_cast<std::size_t>(
+      WholeNumber(options.resultCount, "--results", "the number of results", 0, 1000000));
+  return job;
 }
 
 // In-memory controls that show the status line on a terminal while a
 // search runs, as the window shows it in its "C: " line.
 class SolveControls : public MemoryControls {
  public:
-  explicit SolveControls(bool showProgress) : MemoryControls(4), showProgress_(showProgress) {}
+  explicit SolveControls(bool showProgress) : showProgress_(showProgress) {}
 
   void SetText(ControlId id, std::string_view text) override {
     MemoryControls::SetText(id, text);
@@ -157,32 +286,42 @@ class TerminalPlatform : public ThreadPlatform {
   bool StopKeyHeld() override { return interrupted.load(); }
 };
 
-struct Job {
-  AppSettings settings;
-  std::string helix, pitch;
-  int teeth = 0;
-  int hobThreads = 1;
-  int row = 0;
-  bool wholeC = false;
+// The window's own validation, which keeps "&Solve" disabled for a job it
+// refuses: the job is refused here in its words.
+void RefuseInvalidInput(SolveControls& controls, const Job& job) {
+  UpdateGeometry(controls);
+  ValidateInputs(controls);
+  if (const auto problem = FindInputProblem(controls)) {
+    const auto source = job.sourceOf.find(problem->control);
+    Refuse((source != job.sourceOf.end() ? source->second : "") + ": \"" + problem->field +
+           "\" must be " + problem->accepted + " (got \"" +
+           controls.GetText(problem->control, 1024) + "\")");
+  }
+}
+
+// What the Solve did and found.
+struct Run {
+  SolveOutcome outcome;
+  unsigned processors = 0;
+  const std::vector<SolveResult>* results = nullptr;
 };
 
-void FillControls(MemoryControls& controls, const Job& job) {
-  controls.SetText(IDC_INDEX_CONST, job.settings.indexConstant);
-  controls.SetText(IDC_FEED_CONST, job.settings.feedConstant);
-  controls.SetText(IDC_FEED_RATE, job.settings.feedRate);
-  controls.SetText(IDC_HELIX_ANGLE, job.helix);
-  controls.SetText(IDC_NORMAL_DIAMETRAL_PITCH, job.pitch);
-  // The lists as the window builds them: teeth "1" to "500", eight rows.
-  for (int n = 1; n <= 500; ++n) controls.AddItem(IDC_NUMBER_OF_TEETH, std::to_string(n));
-  controls.Select(IDC_NUMBER_OF_TEETH, job.teeth - 1);
-  controls.SetText(IDC_HOB_THREADS, std::to_string(job.hobThreads));
-  for (int row = 0; row < 8; ++row) controls.AddItem(IDC_HAND_CUT_CHOOSER, "");
-  controls.Select(IDC_HAND_CUT_CHOOSER, job.row);
-  controls.SetChecked(IDC_WHOLE_C_ONLY, job.wholeC);
-  for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k)
-    controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + k,
-                     GearStockCellText(job.settings.gearStockText, static_cast<std::size_t>(k)));
-  controls.Enable(IDC_SOLVE_BUTTON, false);  // as at the window's start
+// "&Solve", with Ctrl+C as the stop key.
+Run Solve(SolveControls& controls, const Job& job) {
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  action.sa_flags = SA_RESETHAND;  // a second Ctrl+C ends the program at once
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+
+  TerminalPlatform platform(job.processors);
+  SearchState& state = ProgramSearchState();
+  Run run;
+  run.outcome = SolveCommand(controls, platform, state);
+  controls.EndProgress();
+  run.processors = UsableProcessors(platform.LogicalProcessorCount());
+  run.results = &state.results;
+  return run;
 }
 
 // One shown result, read back from the controls.
@@ -191,7 +330,9 @@ struct ShownLines {
   std::string c, lead, indexError, feedError, actualFeed;
 };
 
-ShownLines ReadShown(const MemoryControls& controls) {
+// Result k (from 0) as the result selector shows it.
+ShownLines ShowAndRead(MemoryControls& controls, std::size_t k) {
+  ShowSearchResult(controls, ProgramSearchState(), k);
   const auto text = [&](ControlId id) { return controls.GetText(id, 1024); };
   const auto cell = [&](ControlId id) { return std::atoi(text(id).c_str()); };
   ShownLines lines;
@@ -212,184 +353,111 @@ std::string Fraction(const std::array<int, 4>& cells) {
          std::to_string(cells[2]) + " " + std::to_string(cells[3]);
 }
 
+std::array<std::string, 2> GeometryLines(const MemoryControls& controls) {
+  return {controls.GetText(IDC_PITCH_DIAMETER_LINE, 1024),
+          controls.GetText(IDC_OUTSIDE_DIAMETER_LINE, 1024)};
+}
+
+// The geometry, the counts and the first `shown` results with their lines,
+// as one JSON object, its keys in the order a reader meets them.
+void PrintJson(MemoryControls& controls, const Run& run, std::size_t shown) {
+  const std::vector<SolveResult>& results = *run.results;
+  nlohmann::ordered_json out;
+  out["geometry"] = GeometryLines(controls);
+  out["candidates"] = run.outcome.candidates;
+  out["processors"] = run.processors;
+  out["results"] = results.size();
+  out["stopped"] = run.outcome.stopped;
+  out["shown"] = nlohmann::ordered_json::array();
+  for (std::size_t k = 0; k < shown; ++k) {
+    const ShownLines lines = ShowAndRead(controls, k);
+    const SolveResult& r = results[k];
+    out["shown"].push_back({{"teeth", ToothCounts(r)},
+                            {"feedError", FixedText(r.feedError, 30)},
+                            {"C", FixedText(r.C, 30)},
+                            {"lines",
+                             {{"indexCells", lines.indexCells},
+                              {"feedCells", lines.feedCells},
+                              {"c", lines.c},
+                              {"lead", lines.lead},
+                              {"indexError", lines.indexError},
+                              {"feedError", lines.feedError},
+                              {"actualFeed", lines.actualFeed}}}});
+  }
+  std::cout << out.dump(2) << "\n";
+}
+
+// The same as text, one block per result.
+void PrintText(MemoryControls& controls, const Run& run, std::size_t shown) {
+  const std::array<std::string, 2> geometry = GeometryLines(controls);
+  const std::size_t count = run.results->size();
+  std::cout << geometry[0] << "\n"
+            << geometry[1] << "\n"
+            << run.outcome.candidates << " candidates, " << count << " results, " << run.processors
+            << " processors\n";
+  for (std::size_t k = 0; k < shown; ++k) {
+    const ShownLines lines = ShowAndRead(controls, k);
+    std::cout << "\nResult " << k + 1 << " of " << count << "\n"
+              << "  Index: " << Fraction(lines.indexCells) << "\n"
+              << "  Feed:  " << Fraction(lines.feedCells) << "\n"
+              << "  " << lines.c << "\n"
+              << "  " << lines.lead << "\n"
+              << "  " << lines.indexError << "\n"
+              << "  " << lines.feedError << "\n"
+              << "  " << lines.actualFeed << "\n";
+  }
+}
+
+// What --sheet FILE.pdf --sheet-result N does after a Solve: shows result
+// number `resultNumber` (counted from 1, as the result selector counts), as
+// "Print ..." prints the result on display, and writes its sheet. "" when
+// written, else what went wrong: no such result, or a file that cannot be
+// written.
+std::string WriteSheet(ControlAccess& controls, const std::vector<SolveResult>& results,
+                       int resultNumber, const std::string& path) {
+  if (resultNumber < 1 || static_cast<unsigned>(resultNumber) > results.size()) {
+    return "there is no result " + std::to_string(resultNumber) + " to write a sheet for (" +
+           std::to_string(results.size()) + " results)";
+  }
+  const auto index = static_cast<std::size_t>(resultNumber - 1);
+  ShowResult(controls, results, index);
+  std::string error;
+  if (!WriteSheetPdf(ComposeSetupSheet(ReadSheetInputs(controls), results[index]), path, &error))
+    return "cannot write \"" + path + "\": " + error;
+  return {};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{
-      "Finds the index and feed change gears for hobbing a helical gear without a "
-      "differential, as the Corvanta window does, and prints the results it would show.",
-      kProgram};
-  std::optional<std::string> indexConst, feedConst, feedRate, stock, settingsFile;
-  std::string helix, pitch, teeth, hobThreads = "1", row = "0", processors, resultCount = "10";
-  bool wholeC = false, json = false;
-  app.add_option("--index-const", indexConst, "\"Index Const:\" (default: the saved settings)");
-  app.add_option("--feed-const", feedConst, "\"Feed Const:\" (default: the saved settings)");
-  app.add_option("--feed-rate", feedRate, "\"Feed Rate:\" (default: the saved settings)");
-  app.add_option("--helix", helix, "\"Helix Angle:\" in degrees");
-  app.add_option("--ndp", pitch, "\"Normal Diametral Pitch:\"");
-  app.add_option("--teeth", teeth, "\"Number of Teeth:\", 1 to 500")->type_name("N");
-  app.add_option("--hob-threads", hobThreads, "\"Hob Threads:\", 1 to 24 (default 1)")
-      ->type_name("T");
-  app.add_option("--setup", row, "machine set-up row of the hand/cut table, 0 to 7 (default 0)")
-      ->type_name("ROW");
-  app.add_flag("--whole-c", wholeC, "\"Use Whole C Constants Only\"");
-  app.add_option("--stock", stock,
-                 "the gear stock as the settings file keeps it: character k is '1' when the "
-                 "gear with 16 + k teeth is owned; a short text repeats its last character "
-                 "(default: the saved settings)");
-  app.add_option("--settings", settingsFile,
-                 "read the constants, the feed rate and the stock from this settings file; "
-                 "options given as well take precedence")
-      ->type_name("FILE");
-  app.add_option("--processors", processors,
-                 "logical processors to split the search over (default: all); the result "
-                 "list depends on the split")
-      ->type_name("P");
-  app.add_option("--results", resultCount, "how many results to print (default 10)")
-      ->type_name("K");
-  app.add_flag("--json", json, "print one JSON object instead of text");
-  std::optional<std::string> sheetPath;
-  std::string sheetResult = "1";
-  CLI::Option* sheetOption =
-      app.add_option("--sheet", sheetPath,
-                     "also write the printed set-up sheet of one result as a one-page PDF")
-          ->type_name("FILE.pdf");
-  app.add_option("--sheet-result", sheetResult,
-                 "the result whose sheet --sheet writes, counted from 1 (default 1)")
-      ->type_name("N")
-      ->needs(sheetOption);
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    std::cout << app.help();
-    return 0;
-  } catch (const CLI::ParseError& error) {
-    Refuse(error.what());
-  }
+  const Options options = ParseOptions(argc, argv);
+  const Job job = BuildJob(options);
+  SolveControls controls(isatty(STDERR_FILENO) == 1);
+  EnterJob(controls, job.entry);
+  RefuseInvalidInput(controls, job);
 
-  Job job;
-  job.settings = settingsFile ? ReadSettingsFile(*settingsFile) : LoadSettings();
-  const std::string settingsSource =
-      settingsFile ? "--settings " + *settingsFile : "saved settings";
-  for (const auto& [value, id] :
-       {std::pair{&indexConst, IDC_INDEX_CONST}, std::pair{&feedConst, IDC_FEED_CONST},
-        std::pair{&feedRate, IDC_FEED_RATE}}) {
-    std::string& text = id == IDC_INDEX_CONST  ? job.settings.indexConstant
-                        : id == IDC_FEED_CONST ? job.settings.feedConstant
-                                               : job.settings.feedRate;
-    if (*value) text = **value;
-    sourceOf[id] = *value ? FieldOf(id).option : settingsSource;
-    CheckFieldText(FieldOf(id), text, sourceOf[id]);
-  }
-  if (stock) {
-    if (stock->size() > kGearStockTextMaxLength ||
-        stock->find_first_not_of("01") != std::string::npos)
-      Refuse("--stock: the gear stock takes up to 154 characters '0' and '1' (got \"" + *stock +
-             "\")");
-    job.settings.gearStockText = *stock;
-  }
-  job.helix = helix;
-  job.pitch = pitch;
-  CheckFieldText(FieldOf(IDC_HELIX_ANGLE), helix, "--helix");
-  CheckFieldText(FieldOf(IDC_NORMAL_DIAMETRAL_PITCH), pitch, "--ndp");
-  if (teeth.empty()) Refuse("--teeth: \"Number of Teeth:\" must be chosen, 1 to 500");
-  job.teeth = WholeNumber(teeth, "--teeth", "\"Number of Teeth:\"", 1, 500);
-  job.hobThreads = WholeNumber(hobThreads, "--hob-threads", "\"Hob Threads:\"", 1, 24);
-  job.row = WholeNumber(row, "--setup", "the set-up row", 0, 7);
-  job.wholeC = wholeC;
-  const std::optional<unsigned> processorCount =
-      processors.empty() ? std::nullopt
-                         : std::optional<unsigned>(static_cast<unsigned>(WholeNumber(
-                               processors, "--processors", "the processor count", 1, 1024)));
-  const int sheetNumber =
-      WholeNumber(sheetResult, "--sheet-result", "the result number", 1, 1000000);
-  const auto shownCount = static_cast<std::size_t>(
-      WholeNumber(resultCount, "--results", "the number of results", 0, 1000000));
-
-  const bool terminal = isatty(STDERR_FILENO) == 1;
-  SolveControls controls(terminal);
-  FillControls(controls, job);
-  UpdateGeometry(controls);
-  ValidateInputs(controls);
-  if (const auto problem = FindInputProblem(controls)) {
-    Refuse(sourceOf[problem->control] + ": \"" + problem->field + "\" must be " +
-           problem->accepted + " (got \"" + controls.GetText(problem->control, 1024) + "\")");
-  }
-
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  action.sa_flags = SA_RESETHAND;  // a second Ctrl+C ends the program at once
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-
-  TerminalPlatform platform(processorCount);
-  SearchState& state = ProgramSearchState();
-  const SolveOutcome outcome = SolveCommand(controls, platform, state);
-  controls.EndProgress();
-  const unsigned usedProcessors = UsableProcessors(platform.LogicalProcessorCount());
-  const std::size_t shown = std::min(shownCount, state.results.size());
-
-  const std::array<std::string, 2> geometry = {controls.GetText(IDC_PITCH_DIAMETER_LINE, 1024),
-                                               controls.GetText(IDC_OUTSIDE_DIAMETER_LINE, 1024)};
-  if (json) {
-    // Keys in the order a reader meets them.
-    nlohmann::ordered_json out;
-    out["geometry"] = geometry;
-    out["candidates"] = outcome.candidates;
-    out["processors"] = usedProcessors;
-    out["results"] = state.results.size();
-    out["stopped"] = outcome.stopped;
-    out["shown"] = nlohmann::ordered_json::array();
-    for (std::size_t k = 0; k < shown; ++k) {
-      ShowSearchResult(controls, state, k);
-      const ShownLines lines = ReadShown(controls);
-      const SolveResult& r = state.results[k];
-      out["shown"].push_back({{"teeth", ToothCounts(r)},
-                              {"feedError", FixedText(r.feedError, 30)},
-                              {"C", FixedText(r.C, 30)},
-                              {"lines",
-                               {{"indexCells", lines.indexCells},
-                                {"feedCells", lines.feedCells},
-                                {"c", lines.c},
-                                {"lead", lines.lead},
-                                {"indexError", lines.indexError},
-                                {"feedError", lines.feedError},
-                                {"actualFeed", lines.actualFeed}}}});
-    }
-    std::cout << out.dump(2) << "\n";
+  const Run run = Solve(controls, job);
+  const std::size_t shown = std::min(job.resultCount, run.results->size());
+  if (options.json) {
+    PrintJson(controls, run, shown);
   } else {
-    std::cout << geometry[0] << "\n"
-              << geometry[1] << "\n"
-              << outcome.candidates << " candidates, " << state.results.size() << " results, "
-              << usedProcessors << " processors\n";
-    for (std::size_t k = 0; k < shown; ++k) {
-      ShowSearchResult(controls, state, k);
-      const ShownLines lines = ReadShown(controls);
-      std::cout << "\nResult " << k + 1 << " of " << state.results.size() << "\n"
-                << "  Index: " << Fraction(lines.indexCells) << "\n"
-                << "  Feed:  " << Fraction(lines.feedCells) << "\n"
-                << "  " << lines.c << "\n"
-                << "  " << lines.lead << "\n"
-                << "  " << lines.indexError << "\n"
-                << "  " << lines.feedError << "\n"
-                << "  " << lines.actualFeed << "\n";
-    }
+    PrintText(controls, run, shown);
   }
   std::cout.flush();
-  if (sheetPath) {
+  if (options.sheetPath) {
     const std::string problem =
-        WriteResultSheetPdf(controls, state.results, sheetNumber, *sheetPath);
+        WriteSheet(controls, *run.results, job.sheetResult, *options.sheetPath);
     if (!problem.empty()) {
       std::cerr << kProgram << ": --sheet: " << problem << "\n";
       return 1;
     }
   }
 
-  if (outcome.failed)
+  if (run.outcome.failed)
     std::cerr << kProgram << ": the search ran out of memory; results are missing\n";
-  if (outcome.stopped) {
+  if (run.outcome.stopped) {
     std::cerr << kProgram << ": stopped early; these are the results found so far\n";
     return kInterrupted;
   }
-  return outcome.failed ? 1 : 0;
+  return run.outcome.failed ? 1 : 0;
 }

@@ -2,7 +2,7 @@
 // "Paste" and when "&Solve" may be pressed.
 #include <gtest/gtest.h>
 
-#include "app/window_fixture.h"
+#include "tests/app/window_fixture.h"
 
 namespace corvanta::testing {
 namespace {
@@ -74,24 +74,22 @@ TEST_F(FieldEditingTest, SolveIsEnabledExactlyInsideEveryFieldsRange) {
     int field;
     const char* text;
     bool valid;
-  } cases[] = {
-      {IDC_INDEX_CONST, "1", true},
-      {IDC_INDEX_CONST, "0", false},
-      {IDC_INDEX_CONST, "120", true},
-      {IDC_INDEX_CONST, "121", false},
-      {IDC_FEED_CONST, "", true},
-      {IDC_FEED_CONST, "90.01", false},
-      {IDC_HELIX_ANGLE, "0.000001", true},
-      {IDC_HELIX_ANGLE, "0.0000009", false},
-      {IDC_HELIX_ANGLE, "89.9", true},
-      {IDC_HELIX_ANGLE, "89.91", false},
-      {IDC_NORMAL_DIAMETRAL_PITCH, "0.35", true},
-      {IDC_NORMAL_DIAMETRAL_PITCH, "0.349", false},
-      {IDC_NORMAL_DIAMETRAL_PITCH, "360", true},
-      {IDC_NORMAL_DIAMETRAL_PITCH, "360.001", false},
-      {IDC_FEED_RATE, "0.1", true},
-      {IDC_FEED_RATE, "0.1001", false},
-  };
+  } cases[] = {{IDC_INDEX_CONST, "1", true},
+               {IDC_INDEX_CONST, "0", false},
+               {IDC_INDEX_CONST, "120", true},
+               {IDC_INDEX_CONST, "121", false},
+               {IDC_FEED_CONST, "", true},
+               {IDC_FEED_CONST, "90.01", false},
+               {IDC_HELIX_ANGLE, "0.000001", true},
+               {IDC_HELIX_ANGLE, "0.0000009", false},
+               {IDC_HELIX_ANGLE, "89.9", true},
+               {IDC_HELIX_ANGLE, "89.91", false},
+               {IDC_NORMAL_DIAMETRAL_PITCH, "0.35", true},
+               {IDC_NORMAL_DIAMETRAL_PITCH, "0.349", false},
+               {IDC_NORMAL_DIAMETRAL_PITCH, "360", true},
+               {IDC_NORMAL_DIAMETRAL_PITCH, "360.001", false},
+               {IDC_FEED_RATE, "0.1", true},
+               {IDC_FEED_RATE, "0.1001", false}};
   for (const auto& c : cases) {
     const std::string before = Text(c.field);
     Retype(c.field, c.text);

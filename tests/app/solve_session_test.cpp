@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/window_fixture.h"
-#include "search/solve_driver.h"
+#include "search/search_state.h"
+#include "tests/app/window_fixture.h"
 
 namespace corvanta::testing {
 namespace {

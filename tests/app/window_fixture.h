@@ -3,7 +3,6 @@
 #ifndef CORVANTA_TESTS_APP_WINDOW_FIXTURE_H
 #define CORVANTA_TESTS_APP_WINDOW_FIXTURE_H
 
-// <windows.h> first: <commctrl.h> needs its types.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,6 +16,7 @@
 
 #include "app/beep.h"
 #include "app/main_window.h"
+#include "app/window_state.h"
 #include "resources/resource.h"
 #include "settings/app_settings.h"
 
@@ -53,10 +53,11 @@ class MainWindowFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     Beeps().clear();
-    SetBeepListener([](unsigned type) { Beeps().push_back(type); });
+    state_.startSettings = StartSettings();
+    state_.beepListener = [](unsigned type) { Beeps().push_back(type); };
     HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterMainWindowClass(instance);
-    window_ = CreateMainWindow(instance, StartSettings());
+    window_ = CreateMainWindow(instance, state_);
     ASSERT_NE(window_, nullptr);
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
@@ -66,7 +67,6 @@ class MainWindowFixture : public ::testing::Test {
     if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
     MSG message;  // the window's quit message is not for the test runner
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) continue;
-    SetBeepListener(nullptr);
   }
   virtual AppSettings StartSettings() const { return DefaultAppSettings(); }
 
@@ -170,6 +170,7 @@ class MainWindowFixture : public ::testing::Test {
     Choose(IDC_NUMBER_OF_TEETH, teeth - 1);
   }
 
+  WindowState state_;
   HWND window_ = nullptr;
 };
 

@@ -5,7 +5,6 @@
 //                          pos=N rect=LEFT,TOP,RIGHT,BOTTOM (screen) text=TEXT
 //   window_probe dropped   the open drop-down list's rect
 // Exit code 1 when the window (or the list) is not there.
-// <windows.h> first: <commctrl.h> needs its types.
 #include <windows.h>
 
 #include <commctrl.h>

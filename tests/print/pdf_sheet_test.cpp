@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "print/pdf_sheet.h"
-#include "tests/print/sheet_test_support.h"
+#include "tests/support/regression_sheet.h"
 
 namespace corvanta {
 namespace {
@@ -18,13 +18,10 @@ std::string ReadFile(const std::string& path) {
 
 // The first result of the regression job, which no display has shown.
 TEST(SheetPdf, WritesOneLetterPageOfTheFirstResult) {
-  MemoryControls window(4);
-  const std::vector<SolveResult> results = testing::SolveRegressionJob(window);
-  ASSERT_FALSE(results.empty());
-  MemoryControls fresh(4);
-  testing::SetSheetJob(fresh, "30", 40);
+  const std::vector<SheetRun> runs = testing::RegressionSheet(true);
+  ASSERT_FALSE(runs.empty());
   std::string error;
-  ASSERT_TRUE(WriteSetupSheetPdf(fresh, results[0], "setup_sheet.pdf", &error)) << error;
+  ASSERT_TRUE(WriteSheetPdf(runs, "setup_sheet.pdf", &error)) << error;
   const std::string pdf = ReadFile("setup_sheet.pdf");
   EXPECT_NE(pdf.find("/MediaBox [ 0 0 612 792 ]"), std::string::npos) << "not a Letter page";
   ASSERT_NE(pdf.find("/Type /Page "), std::string::npos);

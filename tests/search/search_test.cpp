@@ -1,5 +1,6 @@
 // The search: pair table, bracket search, C from an index ratio, the C
-// candidates, and the regression job end to end.
+// candidates, the regression job end to end, the split of the candidates
+// and the final order.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -7,16 +8,13 @@
 
 #include "search/bracket_search.h"
 #include "search/c_from_index_ratio.h"
-#include "search/candidates.h"
-#include "search/job_values.h"
-#include "search/pair_table.h"
-#include "search/search_test_support.h"
-#include "search/search_worker.h"
+#include "tests/support/search_job.h"
 
 namespace corvanta {
 namespace {
 
-using testing::Job;
+using testing::SearchJob;
+using Counts = std::array<std::uint16_t, 8>;
 const Decimal100 kNaN = std::numeric_limits<Decimal100>::quiet_NaN();
 
 // Equal products (1200 two ways) go by `first` ascending.
@@ -25,22 +23,11 @@ TEST(PairTable, AHandWorkedTable) {
   Entries table;
   for (const GearPair& e : MakePairTable({20, 30, 40, 60}))
     table.push_back({e.first, e.second, static_cast<int>(e.product)});
-  EXPECT_EQ(table, (Entries{{20, 20, 400},
-                            {30, 20, 600},
-                            {30, 20, 600},
-                            {40, 20, 800},
-                            {40, 20, 800},
-                            {30, 30, 900},
-                            {40, 30, 1200},
-                            {40, 30, 1200},
-                            {60, 20, 1200},
-                            {60, 20, 1200},
-                            {40, 40, 1600},
-                            {60, 30, 1800},
-                            {60, 30, 1800},
-                            {60, 40, 2400},
-                            {60, 40, 2400},
-                            {60, 60, 3600}}));
+  const Entries expected = {{20, 20, 400},  {30, 20, 600},  {30, 20, 600},  {40, 20, 800},
+                            {40, 20, 800},  {30, 30, 900},  {40, 30, 1200}, {40, 30, 1200},
+                            {60, 20, 1200}, {60, 20, 1200}, {40, 40, 1600}, {60, 30, 1800},
+                            {60, 30, 1800}, {60, 40, 2400}, {60, 40, 2400}, {60, 60, 3600}};
+  EXPECT_EQ(table, expected);
 }
 
 // Stock 20, 30, 40: over entry 0 the ratios are 1, 1.5, 1.5, 2, 2, 2.25, 3,
@@ -101,11 +88,8 @@ TEST(FindCandidates, OnePerRatioWithItsCInsideTheWindow) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
-    Job job;
-    job.indexConst = "1", job.teeth = 1, job.row = 1, job.feedRate = c.feedRate,
-    job.wholeC = c.wholeC;
+    const SearchJob job{"1", "0.075", c.feedRate, "30", "10", 1, 1, +1, c.wholeC};
     testing::ReadySearch search(job, c.stock);
-    ASSERT_TRUE(search.found);
     const SearchState& state = search.state;
     ASSERT_EQ(state.candidates.size(), c.c ? 1u : 0u);
     if (!c.c) continue;
@@ -121,17 +105,61 @@ TEST(FindCandidates, OnePerRatioWithItsCInsideTheWindow) {
 // worker over all 225 candidates keeps the best 200, in order.
 TEST(RegressionJob, TwoHundredTwentyFiveCandidatesAndTheBestTrain) {
   testing::ReadySearch search({}, testing::Stock());
-  ASSERT_TRUE(search.found);
   const SearchState& state = search.state;
   ASSERT_EQ(state.candidates.size(), 225u);
   search.Run(0, 225);
   ASSERT_EQ(state.results.size(), kMaxResults);
   const SolveResult& best = state.results[0];
-  EXPECT_EQ(ToothCounts(best), (std::array<std::uint16_t, 8>{85, 53, 47, 35, 69, 62, 73, 44}));
+  EXPECT_EQ(ToothCounts(best), (Counts{85, 53, 47, 35, 69, 62, 73, 44}));
   EXPECT_NEAR(best.C.convert_to<double>(), 803.0 / 35, 1e-12);
   EXPECT_NEAR(best.feedError.convert_to<double>(), 2.46595013510685e-9, 1e-22);
   for (std::size_t k = 1; k < state.results.size(); ++k)
     EXPECT_LE(state.results[k - 1].feedError, state.results[k].feedError) << k;
+}
+
+TEST(SplitCandidates, ChunksRoundedUpAndEmptyRangesAtTheEnd) {
+  using Ranges = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+  const auto split = [](std::size_t n) {
+    Ranges ranges;
+    for (const WorkerRange& r : SplitCandidates(n, 8))
+      ranges.emplace_back(r.rangeBegin, r.rangeEnd);
+    return ranges;
+  };
+  EXPECT_EQ(split(10),
+            (Ranges{{0, 2}, {2, 4}, {4, 6}, {6, 8}, {8, 10}, {10, 10}, {10, 10}, {10, 10}}));
+  EXPECT_EQ(split(3), (Ranges{{0, 3}, {3, 3}, {3, 3}}));
+  const Ranges eighths = {{0, 125},   {125, 250}, {250, 375}, {375, 500},
+                          {500, 625}, {625, 750}, {750, 875}, {875, 1000}};
+  EXPECT_EQ(split(1000), eighths);
+}
+
+SolveResult Make(const Counts& t, const std::string& feedError, const std::string& c = "20") {
+  return SolveResult{{t[0], t[1]}, {t[2], t[3]},          {t[4], t[5]},
+                     {t[6], t[7]}, Decimal100(feedError), Decimal100(c)};
+}
+
+// Duplicates out (the same gears, whatever the order within each pair); a
+// tie on the feed error goes to fewer repeats, before a smaller C; 350
+// distinct results after them, worst first: the best 200 remain, in order.
+TEST(OrderResults, DuplicatesOutTiesToFewerRepeatsAndTheBestTwoHundredKept) {
+  std::vector<SolveResult> results = {
+      Make({20, 20, 22, 23, 24, 25, 26, 27}, "1e-9", "10"),  // a repeated gear
+      Make({21, 22, 23, 24, 25, 26, 27, 28}, "1e-9", "30"),
+      Make({85, 53, 47, 35, 69, 62, 73, 44}, "3e-9"),
+      Make({53, 85, 35, 47, 62, 69, 44, 73}, "3e-9"),
+  };
+  for (std::uint16_t k = 0; k < 350; ++k)  // a > b always: no two the same gears
+    results.push_back(Make({static_cast<std::uint16_t>(20 + k % 140),
+                            static_cast<std::uint16_t>(16 + k / 140), 40, 41, 42, 43, 44, 45},
+                           std::to_string(353 - k) + "e-9"));
+  OrderResults(results);
+  ASSERT_EQ(results.size(), kMaxResults);
+  EXPECT_EQ(ToothCounts(results[0]), (Counts{21, 22, 23, 24, 25, 26, 27, 28}));
+  EXPECT_EQ(ToothCounts(results[1]), (Counts{20, 20, 22, 23, 24, 25, 26, 27}));
+  EXPECT_EQ(ToothCounts(results[2]), (Counts{85, 53, 47, 35, 69, 62, 73, 44}));
+  EXPECT_EQ(results[3].feedError, Decimal100("4e-9"));  // the duplicate is gone
+  for (std::size_t k = 1; k < results.size(); ++k)
+    EXPECT_LE(results[k - 1].feedError, results[k].feedError) << k;
 }
 
 }  // namespace

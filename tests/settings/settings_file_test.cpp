@@ -9,8 +9,6 @@
 #include <iterator>
 #include <tuple>
 
-#include "app/memory_controls.h"
-#include "resources/resource.h"
 #include "settings/app_settings.h"
 #include "settings/gear_stock_text.h"
 #include "settings/ini_text.h"
@@ -37,7 +35,7 @@ void WriteFileBytes(const fs::path& file, const std::string& bytes) {
 // The stock text in which the gears of `first` to `last` teeth are owned.
 std::string OwnedTeeth(int first, int last) {
   std::string text;
-  for (int teeth = 16; teeth < 16 + GEAR_STOCK_CELL_COUNT; ++teeth)
+  for (int teeth = 16; teeth < 16 + static_cast<int>(kGearStockCellCount); ++teeth)
     text += (teeth >= first && teeth <= last) ? '1' : '0';
   return text;
 }
@@ -63,16 +61,13 @@ class SettingsFileTest : public ::testing::TestWithParam<const char*> {
     return fs::path(Folder(name)) / "Tarnwick Works" / "Corvanta" / "settings.ini";
   }
   AppSettings Load(const std::string& name) { return LoadSettings(*store_, Folder(name)); }
-  bool Save(const std::string& name) { return SaveSettings(controls_, *store_, Folder(name)); }
-
-  // What the window's creation does with the loaded settings.
-  void ShowInControls(const AppSettings& s) {
-    controls_.SetText(IDC_INDEX_CONST, s.indexConstant);
-    controls_.SetText(IDC_FEED_CONST, s.feedConstant);
-    controls_.SetText(IDC_FEED_RATE, s.feedRate);
-    for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k)
-      controls_.SetText(IDC_GEAR_STOCK_CELL_FIRST + k,
-                        GearStockCellText(s.gearStockText, static_cast<std::size_t>(k)));
+  // `s` as a window made from it saves it: the gear stock as its 154 cells.
+  bool Save(const std::string& name, AppSettings s) {
+    std::string cells;
+    for (std::size_t k = 0; k < kGearStockCellCount; ++k)
+      cells += GearStockCellText(s.gearStockText, k);
+    s.gearStockText = cells;
+    return SaveSettings(s, *store_, name.empty() ? std::nullopt : std::optional(Folder(name)));
   }
 
   // A fresh folder below the system's temporary folder, removed at the end.
@@ -80,7 +75,6 @@ class SettingsFileTest : public ::testing::TestWithParam<const char*> {
       fs::temp_directory_path() /
       ("corvanta-settings-" +
        std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-  MemoryControls controls_;
   std::unique_ptr<ProfileStore> store_;
 };
 
@@ -89,8 +83,7 @@ TEST_P(SettingsFileTest, NoFileGivesTheDefaultsAndSavingThemCreatesTheFolderChai
   EXPECT_EQ(std::tie(s.indexConstant, s.feedConstant, s.feedRate),
             std::make_tuple("30", "0.075", ".025"));
   EXPECT_FALSE(fs::exists(Folder("ProgramData")));
-  ShowInControls(s);
-  ASSERT_TRUE(Save("ProgramData"));  // the data folder itself is missing too
+  ASSERT_TRUE(Save("ProgramData", s));  // the data folder itself is missing too
   EXPECT_EQ(FileBytes(File("ProgramData")),
             "[Settings]\r\nIndex Constant=30\r\nFeed Constant=0.075\r\nFeed Rate=.025\r\n"
             "Change Gears=" +
@@ -119,32 +112,25 @@ TEST_P(SettingsFileTest, ValuesAreReadAsTheProfileFunctionsReadThemAndSavedOver)
       EXPECT_EQ(s.*cases[i].field, cases[i].expected);
     }
     EXPECT_LE(s.feedRate.size(), kFeedRateMaxLength);
-    ShowInControls({"77", "0.3", ".04", "01"});
-    ASSERT_TRUE(Save(folder));
+    ASSERT_TRUE(Save(folder, {"77", "0.3", ".04", "01"}));
     s = Load(folder);
     EXPECT_EQ(std::tie(s.indexConstant, s.feedConstant, s.feedRate, s.gearStockText),
               std::make_tuple("77", "0.3", ".04", "0" + std::string(153, '1')));
   }
 }
 
-// Cells are saved as owned only when they hold exactly "1", and a line break
-// in a field must not smuggle keys into the file.
+// A line break in a field must not smuggle keys into the file.
 TEST_P(SettingsFileTest, SavedValuesAreCleanedUp) {
-  ShowInControls({"24", "0.1\r\n[Settings]\r\nIndex Constant=9", ".02", "0"});
-  const char* cellTexts[] = {"1", "0", "2", "9", "10", "49", "256", "-1", "abc", "", "01"};
-  for (int k = 0; k < 11; ++k) controls_.SetText(IDC_GEAR_STOCK_CELL_FIRST + k, cellTexts[k]);
-  ASSERT_TRUE(Save("data"));
+  ASSERT_TRUE(Save("data", {"24", "0.1\r\n[Settings]\r\nIndex Constant=9", ".02", "0"}));
   const AppSettings s = Load("data");
-  EXPECT_EQ(std::tie(s.indexConstant, s.feedConstant, s.gearStockText),
-            std::make_tuple("24", "0.1", "10000000001" + std::string(154 - 11, '0')));
+  EXPECT_EQ(std::tie(s.indexConstant, s.feedConstant), std::make_tuple("24", "0.1"));
 }
 
 TEST_P(SettingsFileTest, WithoutDataFolderTheCurrentDirectoryIsUsed) {
   fs::create_directories(temp_ / "cwd");
   const fs::path previous = fs::current_path();
   fs::current_path(temp_ / "cwd");
-  ShowInControls({"18", "0.2", ".3", "1"});
-  const bool saved = SaveSettings(controls_, *store_, std::nullopt);
+  const bool saved = Save("", {"18", "0.2", ".3", "1"});
   const AppSettings loaded = LoadSettings(*store_, std::nullopt);
   fs::current_path(previous);
   EXPECT_TRUE(saved);
@@ -153,10 +139,9 @@ TEST_P(SettingsFileTest, WithoutDataFolderTheCurrentDirectoryIsUsed) {
 }
 
 TEST_P(SettingsFileTest, FailedWriteLeavesWhatIsThereAlone) {
-  ShowInControls(DefaultAppSettings());
   // A file where the data folder should be: no folder chain, no settings.
   WriteFileBytes(Folder("blocked"), "precious");
-  EXPECT_FALSE(Save("blocked"));
+  EXPECT_FALSE(Save("blocked", DefaultAppSettings()));
   EXPECT_EQ(FileBytes(Folder("blocked")), "precious");
 }
 

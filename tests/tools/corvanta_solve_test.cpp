@@ -12,7 +12,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "search/search_test_support.h"
+#include "tests/support/exact_display.h"
+#include "tests/support/search_job.h"
 
 namespace corvanta {
 namespace {

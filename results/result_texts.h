@@ -1,0 +1,73 @@
+// The texts of one found result: the two trains as fractions, C as an exact
+// fraction, the lead and its error, the feed C implies and the error of the
+// feed train.
+//
+// Nothing stored in the result is trusted but its eight tooth counts: every
+// number is evaluated afresh, in Decimal100, from those gears and the job's
+// inputs, so the display always describes the job on the page.
+#ifndef CORVANTA_RESULTS_RESULT_TEXTS_H
+#define CORVANTA_RESULTS_RESULT_TEXTS_H
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "numeric/number_types.h"
+#include "search/job_values.h"
+#include "search/solve_result.h"
+
+namespace corvanta {
+
+// The largest multiplier CDenominatorSearch tries.
+inline constexpr int kMaxCDenominator = 9999;
+
+// The job as the display reads it from the main page.
+struct DisplayInputs {
+  Decimal100 indexConstant;  // Ki
+  Decimal100 feedConstant;   // Kf as typed
+  Decimal100 helixAngle;     // degrees
+  Decimal100 normalPitch;    // Pn
+  int teeth = 0;             // N
+  int hobThreads = 0;        // T
+  int sign = 1;              // s of the selected set-up row
+};
+
+// The texts of one result, as the controls show them.
+struct ResultTexts {
+  // Upper left, upper right, lower left, lower right: the numerator's
+  // smaller then larger count over the denominator's larger then smaller.
+  std::array<std::string, 4> indexCells;
+  std::array<std::string, 4> feedCells;
+  std::string cLine;           // "C: 71/2", "C: 35", or "" when C has no such form
+  std::string indexErrorLine;  // "Index Error: None"
+  std::string feedErrorLine;   // "Feed Error: -0.000000002466"
+  std::string actualFeedText;  // "Actual Feed From C: ... Along Helix Angle: ..."
+  std::string leadLine;        // "Lead: ... (Error: ...)"
+};
+
+// The smallest k from 1 to kMaxCDenominator for which every quantity times
+// k passes IsWholeNumber (tested in order, the first failure ending the
+// test); nullopt when there is none.
+std::optional<int> CDenominatorSearch(const std::array<Decimal100, 7>& quantities);
+
+// The C line of a result whose index train is `indexNumerator` over
+// `indexDenominator`, for the C derived from it: "C: " and C as a reduced
+// fraction when CDenominatorSearch finds a multiplier and floor(C) > 0,
+// else "".
+std::string CLineText(const Decimal100& c, const DisplayInputs& inputs,
+                      const ToothPair& indexNumerator, const ToothPair& indexDenominator);
+
+// "Actual Feed From C: " with 10 decimals and " Along Helix Angle: " with 11,
+// less the last character: the second number keeps 10 decimals, cut rather
+// than rounded.
+std::string ActualFeedText(const Decimal100& actualFeed, const Decimal100& alongHelix);
+
+// Every text of `result` for the job of `inputs`. C comes from the index
+// train by CFromIndexRatio with `indexTerms`, the terms the search used, so
+// the C shown is the C the train was found for.
+ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,
+                           const SolveResult& result);
+
+}  // namespace corvanta
+
+#endif

@@ -1,0 +1,60 @@
+// The search workers over the C candidates: the split, the start of one
+// worker per range, and the wait for them on the window's thread, which
+// watches the stop key and keeps the window's messages flowing meanwhile.
+// The operating system is reached only through SolvePlatform.
+#ifndef CORVANTA_SEARCH_SEARCH_RUN_H
+#define CORVANTA_SEARCH_SEARCH_RUN_H
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "search/job_values.h"
+#include "search/search_state.h"
+#include "search/search_worker.h"
+#include "search/solve_platform.h"
+
+namespace corvanta {
+
+// Positions rangeBegin up to, not including, rangeEnd of the candidates.
+struct WorkerRange {
+  std::uint32_t rangeBegin = 0;
+  std::uint32_t rangeEnd = 0;
+};
+
+// The workers to start for n candidates on p processors. n > p: p workers
+// over consecutive chunks of n / p rounded up, the last ones cut at n (and
+// empty once n is reached). 0 < n <= p: n workers, the first over all n,
+// the others empty. n = 0 (or p = 0): none.
+std::vector<WorkerRange> SplitCandidates(std::size_t candidateCount, unsigned processors);
+
+// The processors to use when the system reports `reported`: all of them,
+// and one when it does not say.
+unsigned UsableProcessors(unsigned reported);
+
+// The context of the worker over `range` of state.candidates for `job`.
+WorkerContext MakeWorkerContext(SearchState& state, const JobValues& job, WorkerRange range,
+                                unsigned logicalProcessors, ProgressCallback progress);
+
+// What one Solve did, for callers that report it (the command-line solver).
+struct SolveOutcome {
+  bool ran = false;            // false: refused, a Solve was already running
+  std::size_t candidates = 0;  // C candidates found
+  unsigned processors = 0;     // the P the candidates were split for
+  unsigned workersStarted = 0;
+  bool stopped = false;  // the stop key (or a shutdown) ended the search early
+  bool failed = false;   // out of memory in a worker or the driver: results incomplete
+};
+
+// Runs one worker per range of the split of state.candidates over the
+// usable processors, with a pause before each start, and waits for them in
+// slices, setting stopRequested while the stop key is held (with the stop
+// alert) or once the program shuts down. Fills outcome's processors,
+// workersStarted and failed. However it ends, every started worker has
+// ended before it returns.
+void SearchCandidates(SolvePlatform& platform, SearchState& state, const JobValues& job,
+                      const ProgressCallback& progress, SolveOutcome& outcome);
+
+}  // namespace corvanta
+
+#endif

@@ -1,0 +1,80 @@
+// Jobs as plain values, and a search made ready over one, for the tests of
+// the search and of what is built on it.
+#ifndef CORVANTA_TESTS_SUPPORT_SEARCH_JOB_H
+#define CORVANTA_TESTS_SUPPORT_SEARCH_JOB_H
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "search/candidates.h"
+#include "search/job_values.h"
+#include "search/order_results.h"
+#include "search/pair_table.h"
+#include "search/search_run.h"
+#include "search/search_state.h"
+#include "search/search_worker.h"
+
+namespace corvanta::testing {
+
+inline std::vector<int> Stock(int from = 30, int to = 90) {  // default: a fresh installation's
+  std::vector<int> teeth;
+  for (int t = from; t <= to; ++t) teeth.push_back(t);
+  return teeth;
+}
+
+// Defaults: the regression job (set-up row 0, whose sign is -1).
+struct SearchJob {
+  std::string indexConst = "30", feedConst = "0.075", feedRate = ".025", helix = "30", pitch = "10";
+  int teeth = 40, hobThreads = 1, sign = -1;
+  bool wholeC = false;
+};
+
+inline JobValues ValuesOf(const SearchJob& job) {
+  JobFields fields;
+  fields.feedConstant = Decimal100(job.feedConst);
+  fields.feedRate = Decimal100(job.feedRate);
+  fields.feedRateTextLength = job.feedRate.size();
+  fields.helixAngle = Decimal100(job.helix);
+  fields.normalPitch = Decimal100(job.pitch);
+  fields.wholeC = job.wholeC;
+  return MakeJobValues({Decimal100(job.indexConst), job.hobThreads, job.teeth, job.sign}, fields);
+}
+
+// The pair table and the C candidates built; Run runs one worker over a
+// range of them.
+struct ReadySearch {
+  SearchState state;
+  JobValues job;
+  ReadySearch(const SearchJob& setup, const std::vector<int>& stock) : job(ValuesOf(setup)) {
+    BuildPairTable(StockGears(stock.begin(), stock.end()), state);
+    FindCandidates(state, job);
+  }
+  void Run(std::size_t begin, std::size_t end) {
+    const WorkerRange range{static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end)};
+    SearchWorker(MakeWorkerContext(state, job, range, 0, nullptr));
+  }
+};
+
+// A result of the two trains, each numerator over denominator, and C.
+inline SolveResult MakeResult(ToothPair indexUp, ToothPair indexDown, ToothPair feedUp,
+                              ToothPair feedDown, const char* c) {
+  return {feedDown, feedUp, indexDown, indexUp, {}, Decimal100(c)};  // SolveResult's order
+}
+
+// The ordered results of each range of a split run on its own, without the driver.
+inline std::vector<std::array<std::uint16_t, 8>> ListTheSplitImplies(const std::vector<int>& stock,
+                                                                     unsigned processors) {
+  ReadySearch search({}, stock);
+  for (const WorkerRange& r : SplitCandidates(search.state.candidates.size(), processors))
+    search.Run(r.rangeBegin, r.rangeEnd);
+  OrderResults(search.state.results);
+  std::vector<std::array<std::uint16_t, 8>> counts;
+  for (const SolveResult& r : search.state.results) counts.push_back(ToothCounts(r));
+  return counts;
+}
+
+}  // namespace corvanta::testing
+
+#endif

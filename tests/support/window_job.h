@@ -1,0 +1,47 @@
+// Jobs in memory controls, as the window holds them, and a real Solve over
+// one.
+#ifndef CORVANTA_TESTS_SUPPORT_WINDOW_JOB_H
+#define CORVANTA_TESTS_SUPPORT_WINDOW_JOB_H
+
+#include <string>
+#include <vector>
+
+#include "search/search_state.h"
+#include "search/thread_platform.h"
+#include "settings/app_settings.h"
+#include "window_model/memory_job.h"
+#include "window_model/solve_driver.h"
+#include "window_model/update_geometry.h"
+
+namespace corvanta::testing {
+
+// The regression job: the default settings (index constant 30, feed constant
+// 0.075, feed rate .025, 30 to 90 teeth in stock), helix 30, pitch 10, 40
+// teeth, one hob thread, set-up row 0; or another helix and tooth count.
+inline JobEntry RegressionJob(const char* helix = "30", int teeth = 40) {
+  JobEntry job;
+  job.settings = DefaultAppSettings();
+  job.helixAngle = helix;
+  job.normalPitch = "10";
+  job.teeth = teeth;
+  return job;
+}
+
+// A job of the sheet tests, its geometry lines shown.
+inline void SetSheetJob(MemoryControls& controls, const char* helix = "22.5", int teeth = 41) {
+  EnterJob(controls, RegressionJob(helix, teeth));
+  UpdateGeometry(controls);
+}
+
+// The regression job solved on one thread; the first result is then on display.
+inline std::vector<SolveResult> SolveRegressionJob(MemoryControls& controls) {
+  SetSheetJob(controls, "30", 40);
+  SearchState state;
+  ThreadPlatform platform(1u);
+  SolveCommand(controls, platform, state);
+  return state.results;
+}
+
+}  // namespace corvanta::testing
+
+#endif

@@ -1,0 +1,163 @@
+// The job validation, and the Solve driver on in-memory controls with a
+// scripted platform.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "resources/resource.h"
+#include "search/thread_platform.h"
+#include "tests/support/window_job.h"
+#include "window_model/control_roles.h"
+#include "window_model/solve_driver.h"
+#include "window_model/validate_inputs.h"
+
+namespace corvanta {
+namespace {
+
+// Each bound just inside and just outside; texts as a field may hold them.
+TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
+  const std::vector<std::tuple<ControlId, std::string, bool>> cases = {
+      {IDC_INDEX_CONST, "120", true},
+      {IDC_INDEX_CONST, "121", false},
+      {IDC_INDEX_CONST, "1", true},
+      {IDC_INDEX_CONST, "0.999", false},
+      {IDC_FEED_CONST, "90", true},
+      {IDC_FEED_CONST, "90.0001", false},
+      {IDC_HELIX_ANGLE, "89.9", true},
+      {IDC_HELIX_ANGLE, "89.91", false},
+      {IDC_NORMAL_DIAMETRAL_PITCH, "0.35", true},
+      {IDC_NORMAL_DIAMETRAL_PITCH, "0.349", false},
+      {IDC_FEED_RATE, "0.1", true},
+      {IDC_FEED_RATE, "0.1001", false}};
+  for (const auto& [field, text, passes] : cases) {
+    MemoryControls controls;
+    EnterJob(controls, testing::RegressionJob());
+    controls.Enable(IDC_SOLVE_BUTTON, !passes);
+    controls.SetText(field, text);
+    EXPECT_EQ(ValidateInputs(controls), passes) << field << " \"" << text << "\"";
+    EXPECT_EQ(controls.IsEnabled(IDC_SOLVE_BUTTON), passes) << field << " " << text;
+    const auto problem = FindInputProblem(controls);
+    EXPECT_EQ(problem ? problem->control : 0, passes ? 0 : field) << field << " " << text;
+  }
+}
+
+// Standard threads with short wait slices; hooks for the stop key, the pump
+// and thread creation.
+class ScriptedPlatform : public ThreadPlatform {
+ public:
+  using ThreadPlatform::ThreadPlatform;
+  std::function<bool()> stopKey = [] { return false; }, pump = [] { return true; };
+  std::function<bool()> startWorker = [] { return true; };  // false: no thread for it
+  int alerts = 0;
+
+  bool WaitForWorkers(std::chrono::milliseconds) override {
+    return ThreadPlatform::WaitForWorkers(std::chrono::milliseconds(2));
+  }
+  bool StartWorker(std::function<void()> body) override {
+    return startWorker() && ThreadPlatform::StartWorker(std::move(body));
+  }
+  bool StopKeyHeld() override { return stopKey(); }
+  bool PumpMessages() override { return pump(); }
+  void StopAlert() override { ++alerts; }
+  void Pause(std::chrono::milliseconds) override {}
+};
+
+// The regression job on a stock of 20 to 55 teeth: 34 candidates.
+const std::string kSmallStock = std::string(4, '0') + std::string(36, '1') + "0";
+void SetSmallJob(MemoryControls& controls, const std::string& stock = kSmallStock) {
+  JobEntry job = testing::RegressionJob();
+  job.settings.gearStockText = stock;
+  EnterJob(controls, job);
+}
+
+// While the workers run the window is locked and a second Solve refused;
+// Escape held once 12 candidates are done: the matches found so far are
+// kept, ordered and shown.
+TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
+  MemoryControls controls;
+  EnterJob(controls, testing::RegressionJob());
+  ScriptedPlatform platform(1), second(1);
+  SearchState state;
+  platform.stopKey = [&] {
+    for (ControlId id : ControlLockSet()) EXPECT_FALSE(controls.IsEnabled(id)) << id;
+    EXPECT_FALSE(controls.IsMenuBarItemEnabled(0));
+    EXPECT_FALSE(SolveCommand(controls, second, state).ran);
+    return state.progressCounter.load() > 12;
+  };
+  const SolveOutcome outcome = SolveCommand(controls, platform, state);
+  EXPECT_TRUE(outcome.stopped);
+  EXPECT_GE(platform.alerts, 1);
+  EXPECT_LT(state.progressCounter.load(), 100u);
+  ASSERT_FALSE(state.results.empty());
+  for (std::size_t k = 1; k < state.results.size(); ++k)
+    EXPECT_LE(state.results[k - 1].feedError, state.results[k].feedError);
+  EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON));
+  EXPECT_FALSE(controls.GetText(IDC_LEAD_LINE, 100).empty());
+}
+
+// The window destroyed during the wait (which frees the lists), the pump
+// seeing a shutdown, out of memory starting the second worker, or no gear
+// in stock: the run still waits for its workers (they hold references into
+// it), frees the lists where it must, and hands the window back unlocked.
+TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
+  enum class End { kDestroyed, kShutdown, kOutOfMemory, kNoStock };
+  const struct {
+    End end;
+    bool failed, stopped, listsFreed;
+  } cases[] = {{End::kDestroyed, false, true, true},
+               {End::kShutdown, false, true, false},
+               {End::kOutOfMemory, true, true, true},
+               {End::kNoStock, false, false, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.end));
+    MemoryControls controls;
+    SetSmallJob(controls, c.end == End::kNoStock ? "0" : kSmallStock);
+    ScriptedPlatform platform(3);
+    SearchState state;
+    int starts = 0;
+    platform.startWorker = [&] {
+      return c.end == End::kOutOfMemory && ++starts == 2 ? throw std::bad_alloc() : true;
+    };
+    platform.pump = [&] {
+      if (c.end == End::kDestroyed) {
+        ReleaseSearchLists(state);
+        EXPECT_FALSE(state.candidates.empty());
+      }
+      return c.end != End::kShutdown;
+    };
+    const SolveOutcome outcome = SolveCommand(controls, platform, state);
+    EXPECT_EQ(std::pair(outcome.failed, outcome.stopped), std::pair(c.failed, c.stopped));
+    EXPECT_LT(state.progressCounter.load(), 34u);
+    EXPECT_EQ(platform.RunningWorkers(), 0u);
+    EXPECT_EQ(state.pairTable.empty() && state.results.empty(), c.listsFreed);
+    EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
+    EXPECT_FALSE(SolveRunning(state));
+    if (c.end == End::kNoStock) {
+      EXPECT_EQ(outcome.candidates + outcome.workersStarted, 0u);
+      EXPECT_TRUE(controls.IsVisible(IDC_RESULT_CAPTION) &&
+                  controls.IsMenuCommandEnabled(IDM_PRINT));
+    }
+  }
+}
+
+// "12abc" passes the range check (the C library reads 12) but not the
+// 100-digit parser: the run ends as one without candidates, unlocked.
+TEST(RunSolve, AFieldOnlyTheRangeCheckAcceptsEndsWithNoCandidates) {
+  MemoryControls controls;
+  SetSmallJob(controls);
+  controls.SetText(IDC_FEED_CONST, "12abc");
+  ASSERT_TRUE(ValidateInputs(controls));
+  ScriptedPlatform platform(2);
+  SearchState state;
+  const SolveOutcome outcome = SolveCommand(controls, platform, state);
+  EXPECT_TRUE(outcome.ran);
+  EXPECT_FALSE(outcome.failed || outcome.stopped);
+  EXPECT_EQ(outcome.candidates + outcome.workersStarted, 0u);
+  EXPECT_TRUE(state.results.empty());
+  EXPECT_EQ(controls.GetText(IDC_C_LINE, 100), "");
+  EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
+  EXPECT_FALSE(SolveRunning(state));
+}
+
+}  // namespace
+}  // namespace corvanta

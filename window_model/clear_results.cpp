@@ -1,0 +1,21 @@
+#include "window_model/clear_results.h"
+
+#include "resources/resource.h"
+#include "search/search_state.h"
+#include "window_model/control_roles.h"
+#include "window_model/fraction_bars.h"
+
+namespace corvanta {
+
+void ClearResults(ControlAccess& controls, SearchState& state) {
+  for (ControlId id : ResultTextControls()) controls.SetText(id, "");
+  for (ControlId id : ResultFrameControls()) controls.Show(id, false);
+  InvalidateFractionBars(controls);
+  controls.EnableMenuCommand(IDM_PRINT, false);
+  // Left alone while a search runs: its workers still append to the list.
+  DropSearchResults(state);
+}
+
+void ClearResults(ControlAccess& controls) { ClearResults(controls, ProgramSearchState()); }
+
+}  // namespace corvanta

@@ -1,0 +1,70 @@
+// The one way the window model reaches the window's controls.
+//
+// Every value of the job lives in a child control of the main window; the
+// window's rules read and write them here, by control identifier
+// (resources/resource.h), and never see a window handle. The computing code
+// below them takes plain values. Two implementations exist: Win32Controls
+// (app/) over real child windows, and MemoryControls for native tests and
+// headless tools. Both behave alike, down to the text cut of GetText and the
+// -1 of an empty list selection.
+#ifndef CORVANTA_WINDOW_MODEL_CONTROL_ACCESS_H
+#define CORVANTA_WINDOW_MODEL_CONTROL_ACCESS_H
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvanta {
+
+using ControlId = int;
+
+// Selection value of a drop-down list with nothing selected (CB_ERR).
+inline constexpr int kNoSelection = -1;
+
+class ControlAccess {
+ public:
+  virtual ~ControlAccess() = default;
+
+  // The control's 8-bit text, cut to at most size - 1 characters, as a read
+  // into a buffer of `size` characters gives it. Size 0 gives "".
+  virtual std::string GetText(ControlId id, std::size_t size) const = 0;
+  // May be called from a search worker's thread (the status line).
+  virtual void SetText(ControlId id, std::string_view text) = 0;
+  // The control's text as an unsigned decimal number; nullopt when the text
+  // is not one (GetDlgItemInt, unsigned).
+  virtual std::optional<unsigned> GetUnsigned(ControlId id) const = 0;
+
+  virtual void Enable(ControlId id, bool enabled) = 0;
+  virtual bool IsEnabled(ControlId id) const = 0;
+  virtual void Show(ControlId id, bool visible) = 0;
+  virtual bool IsVisible(ControlId id) const = 0;
+
+  // Drop-down lists: the selected row or kNoSelection; the text of one row
+  // ("" for a row that does not exist).
+  virtual int GetSelection(ControlId id) const = 0;
+  virtual std::string GetItemText(ControlId id, int row) const = 0;
+
+  // Check boxes.
+  virtual bool IsChecked(ControlId id) const = 0;
+
+  // Spinners (up-down controls).
+  virtual void SetSpinnerRange(ControlId id, int lower, int upper) = 0;
+  virtual void SetSpinnerPosition(ControlId id, int position) = 0;
+  virtual int GetSpinnerPosition(ControlId id) const = 0;
+
+  // The menu bar: items by command identifier, top-level items by position.
+  virtual void EnableMenuCommand(int command, bool enabled) = 0;
+  virtual bool IsMenuCommandEnabled(int command) const = 0;
+  virtual int MenuBarItemCount() const = 0;
+  virtual void EnableMenuBarItem(int position, bool enabled) = 0;
+  virtual bool IsMenuBarItemEnabled(int position) const = 0;
+  virtual void RedrawMenuBar() = 0;
+
+  // Asks for a part of the window's client area to be repainted.
+  virtual void Invalidate(int left, int top, int right, int bottom) = 0;
+};
+
+}  // namespace corvanta
+
+#endif

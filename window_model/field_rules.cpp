@@ -1,0 +1,68 @@
+#include "window_model/field_rules.h"
+
+#include <algorithm>
+
+#include "numeric/field_number.h"
+#include "resources/resource.h"
+
+namespace corvanta {
+namespace {
+
+constexpr unsigned kCtrlA = 1;
+constexpr unsigned kBackspace = 8;
+constexpr unsigned kTab = 9;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t CountPoints(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '.'));
+}
+
+// The part of `text` that `selection` covers, held to the text's length.
+std::string_view Selected(std::string_view text, FieldSelection selection) {
+  const std::size_t start = std::min(selection.start, text.size());
+  const std::size_t end = std::clamp(selection.end, start, text.size());
+  return text.substr(start, end - start);
+}
+
+}  // namespace
+
+KeyAction FilterKey(ControlId field, unsigned code, std::string_view text,
+                    FieldSelection selection) {
+  if ((code >= '0' && code <= '9') || code == kBackspace || code == kCtrlA) return KeyAction::kEdit;
+  if (code == '.') {
+    // A second point is refused, unless the selection that the key replaces
+    // holds the first one.
+    const bool replacesPoint = CountPoints(Selected(text, selection)) > 0;
+    return replacesPoint || CountPoints(text) == 0 ? KeyAction::kEdit : KeyAction::kRefuse;
+  }
+  if (code == kTab) return TabPartner(field) ? KeyAction::kTabAcross : KeyAction::kTabValidate;
+  return KeyAction::kRefuse;
+}
+
+std::optional<ControlId> TabPartner(ControlId field) {
+  if (field == IDC_HELIX_ANGLE) return IDC_NORMAL_DIAMETRAL_PITCH;
+  if (field == IDC_NORMAL_DIAMETRAL_PITCH) return IDC_HELIX_ANGLE;
+  return std::nullopt;
+}
+
+bool CopyAllowed(FieldSelection selection) { return selection.start < selection.end; }
+
+bool PasteAllowed(const std::optional<std::string_view>& clipboard, std::string_view text,
+                  FieldSelection selection) {
+  if (!clipboard) return false;
+  const std::string_view paste = *clipboard;
+  const std::size_t pastePoints = CountPoints(paste);
+  const bool onlyNumberCharacters =
+      std::all_of(paste.begin(), paste.end(), [](char c) { return IsDigit(c) || c == '.'; });
+  if (!onlyNumberCharacters || pastePoints > 1) return false;
+
+  // The empty text and a lone point are 0, below the smallest paste.
+  const double value = FieldDouble(paste);
+  if (!(value >= kSmallestPaste && value <= kLargestPaste)) return false;
+
+  const std::size_t keptPoints = CountPoints(text) - CountPoints(Selected(text, selection));
+  return pastePoints + keptPoints <= 1;
+}
+
+}  // namespace corvanta

@@ -1,0 +1,10 @@
+#include "window_model/fraction_bars.h"
+
+namespace corvanta {
+
+void InvalidateFractionBars(ControlAccess& controls) {
+  for (const FractionBar& bar : kFractionBars)
+    controls.Invalidate(bar.left, bar.top, bar.right, bar.bottom);
+}
+
+}  // namespace corvanta

@@ -1,0 +1,175 @@
+#include "window_model/memory_controls.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace corvanta {
+
+MemoryControls::MemoryControls(int menuBarItems)
+    : menuBar_(static_cast<std::size_t>(std::max(menuBarItems, 0)), true) {}
+
+MemoryControls::Control& MemoryControls::At(ControlId id) { return controls_[id]; }
+
+const MemoryControls::Control* MemoryControls::Find(ControlId id) const {
+  auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+std::string MemoryControls::GetText(ControlId id, std::size_t size) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  if (c == nullptr || size == 0) return {};
+  return c->text.substr(0, std::min(c->text.size(), size - 1));
+}
+
+void MemoryControls::SetText(ControlId id, std::string_view text) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  Control& c = At(id);
+  // A window text ends at its first zero character, as in Win32.
+  c.text.assign(text.substr(0, std::min(text.find('\0'), text.size())));
+  ++c.textWrites;
+}
+
+std::optional<unsigned> MemoryControls::GetUnsigned(ControlId id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  if (c == nullptr) return std::nullopt;
+  // As GetDlgItemInt (unsigned) reads a text: blanks, then the leading
+  // digits; no digit at all, or a value beyond 32 bits, is not a number.
+  const std::string& t = c->text;
+  std::size_t i = t.find_first_not_of(" \t");
+  if (i == std::string::npos || t[i] < '0' || t[i] > '9') return std::nullopt;
+  std::uint64_t value = 0;
+  for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
+    value = value * 10 + static_cast<unsigned>(t[i] - '0');
+    if (value > 0xFFFFFFFFu) return std::nullopt;
+  }
+  return static_cast<unsigned>(value);
+}
+
+void MemoryControls::Enable(ControlId id, bool enabled) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  At(id).enabled = enabled;
+}
+
+bool MemoryControls::IsEnabled(ControlId id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  return c == nullptr || c->enabled;
+}
+
+void MemoryControls::Show(ControlId id, bool visible) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  At(id).visible = visible;
+}
+
+bool MemoryControls::IsVisible(ControlId id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  return c == nullptr || c->visible;
+}
+
+int MemoryControls::GetSelection(ControlId id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  return c == nullptr ? kNoSelection : c->selection;
+}
+
+std::string MemoryControls::GetItemText(ControlId id, int row) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  if (c == nullptr || row < 0 || static_cast<std::size_t>(row) >= c->items.size()) return {};
+  return c->items[static_cast<std::size_t>(row)];
+}
+
+bool MemoryControls::IsChecked(ControlId id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  return c != nullptr && c->checked;
+}
+
+void MemoryControls::SetSpinnerRange(ControlId id, int lower, int upper) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  Control& c = At(id);
+  // UDM_SETRANGE carries each bound in 16 bits.
+  c.lower = static_cast<std::int16_t>(lower);
+  c.upper = static_cast<std::int16_t>(upper);
+}
+
+void MemoryControls::SetSpinnerPosition(ControlId id, int position) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  Control& c = At(id);
+  // The up-down control keeps its position inside its range.
+  int lo = std::min(c.lower, c.upper), hi = std::max(c.lower, c.upper);
+  c.position = std::clamp(position, lo, hi);
+}
+
+int MemoryControls::GetSpinnerPosition(ControlId id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  return c == nullptr ? 0 : c->position;
+}
+
+void MemoryControls::EnableMenuCommand(int command, bool enabled) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  menuCommands_[command] = enabled;
+}
+
+bool MemoryControls::IsMenuCommandEnabled(int command) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  auto it = menuCommands_.find(command);
+  return it == menuCommands_.end() || it->second;
+}
+
+int MemoryControls::MenuBarItemCount() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return static_cast<int>(menuBar_.size());
+}
+
+void MemoryControls::EnableMenuBarItem(int position, bool enabled) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (position >= 0 && static_cast<std::size_t>(position) < menuBar_.size())
+    menuBar_[static_cast<std::size_t>(position)] = enabled;
+}
+
+bool MemoryControls::IsMenuBarItemEnabled(int position) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return position >= 0 && static_cast<std::size_t>(position) < menuBar_.size() &&
+         menuBar_[static_cast<std::size_t>(position)];
+}
+
+void MemoryControls::RedrawMenuBar() {}
+
+void MemoryControls::Invalidate(int, int, int, int) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  ++invalidations_;
+}
+
+void MemoryControls::AddItem(ControlId id, std::string_view text) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  At(id).items.emplace_back(text);
+}
+
+void MemoryControls::Select(ControlId id, int row) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  Control& c = At(id);
+  c.selection = (row >= 0 && static_cast<std::size_t>(row) < c.items.size()) ? row : kNoSelection;
+}
+
+void MemoryControls::SetChecked(ControlId id, bool checked) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  At(id).checked = checked;
+}
+
+int MemoryControls::TextWrites(ControlId id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  return c == nullptr ? 0 : c->textWrites;
+}
+
+int MemoryControls::InvalidateCount() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return invalidations_;
+}
+
+}  // namespace corvanta

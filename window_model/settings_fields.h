@@ -1,0 +1,23 @@
+// The kept settings as the window holds them, for "Save Settings".
+#ifndef CORVANTA_WINDOW_MODEL_SETTINGS_FIELDS_H
+#define CORVANTA_WINDOW_MODEL_SETTINGS_FIELDS_H
+
+#include <string>
+
+#include "settings/app_settings.h"
+#include "window_model/control_access.h"
+
+namespace corvanta {
+
+// The index constant, feed constant and feed rate fields, each cut to its
+// longest kept text, and the 154 gear-stock cells (GearStockTextFromCells).
+AppSettings ReadSettingsFields(const ControlAccess& controls);
+
+// The text to save from the 154 gear-stock cells: '1' for a cell whose value
+// is 1, '0' for every other cell (0, not a number, or anything larger), so
+// that the file only ever holds the two characters the reading rule knows.
+std::string GearStockTextFromCells(const ControlAccess& controls);
+
+}  // namespace corvanta
+
+#endif

@@ -1,0 +1,61 @@
+#include "window_model/sheet_inputs.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "numeric/field_number.h"
+#include "resources/resource.h"
+#include "window_model/result_display.h"
+
+namespace corvanta {
+
+namespace {
+
+// A read of n characters (a buffer of n + 1).
+std::string Read(const ControlAccess& controls, ControlId id, std::size_t characters) {
+  return controls.GetText(id, characters + 1);
+}
+
+// The display's lead line as a read of the sheet cuts it.
+constexpr std::size_t kLeadLineChars = 42;
+
+}  // namespace
+
+SheetInputs ReadSheetInputs(const ControlAccess& controls) {
+  SheetInputs in;
+  in.indexConstShown = Read(controls, IDC_INDEX_CONST, 6);
+  in.indexConst = Read(controls, IDC_INDEX_CONST, 59);
+  in.feedConstShown = Read(controls, IDC_FEED_CONST, 40);
+  in.feedConst = Read(controls, IDC_FEED_CONST, 59);
+  in.helixShown = Read(controls, IDC_HELIX_ANGLE, 40);
+  in.helix = Read(controls, IDC_HELIX_ANGLE, 59);
+  in.pitchShown = Read(controls, IDC_NORMAL_DIAMETRAL_PITCH, 40);
+  in.pitch = Read(controls, IDC_NORMAL_DIAMETRAL_PITCH, 59);
+  in.pitchForSheet = Read(controls, IDC_NORMAL_DIAMETRAL_PITCH, 44);
+  const int teethRow = controls.GetSelection(IDC_NUMBER_OF_TEETH);
+  in.teeth = teethRow == kNoSelection
+                 ? 0
+                 : FieldInteger(controls.GetItemText(IDC_NUMBER_OF_TEETH, teethRow));
+  in.hobThreads = Read(controls, IDC_HOB_THREADS, 2);
+  in.setupRow = controls.GetSelection(IDC_HAND_CUT_CHOOSER);
+  in.pitchDiameterLine = Read(controls, IDC_PITCH_DIAMETER_LINE, 40);
+  in.outsideDiameterLine = Read(controls, IDC_OUTSIDE_DIAMETER_LINE, 40);
+  in.leadLine = Read(controls, IDC_LEAD_LINE, kLeadLineChars);
+  // Longer than the display ever writes, so the line is split by content.
+  in.actualFeedText = Read(controls, IDC_ACTUAL_FEED_TEXT, 127);
+  return in;
+}
+
+SheetInputs ReadDetachedSheetInputs(const ControlAccess& controls, const SolveResult& result) {
+  SheetInputs inputs = ReadSheetInputs(controls);
+  if (inputs.leadLine.empty() && inputs.actualFeedText.empty()) {
+    if (const std::optional<ResultTexts> texts = EvaluateShownResult(controls, result)) {
+      inputs.leadLine = texts->leadLine.substr(0, kLeadLineChars);
+      inputs.actualFeedText = texts->actualFeedText;
+    }
+  }
+  return inputs;
+}
+
+}  // namespace corvanta
