@@ -1,4 +1,4 @@
-#include "app/font_fallback.h"
+#include "app/font_fitting.h"
 
 #include <string>
 #include <vector>
@@ -116,24 +116,36 @@ bool FontFaceExists(HDC dc, const wchar_t* face) {
   return found;
 }
 
-void FitFontsWhereFaceIsMissing(HWND window, WindowFonts& fonts) {
+WindowFonts WindowFontsOfHeight(const wchar_t* face, LONG height) {
+  // Rounded down: a narrow font a fraction of a pixel wider than its share
+  // would cost the whole window a size for its longest label.
+  return {MakeWindowFont(face, height, 0),
+          MakeWindowFont(face, height, kNarrowFontWidth * height / kWindowFontHeight)};
+}
+
+void FitWindowFonts(HWND window, WindowFonts& fonts) {
   HDC dc = GetDC(window);
-  if (FontFaceExists(dc, kWindowFace)) {
+  const HGDIOBJ original = SelectObject(dc, fonts.main);
+  const std::vector<Caption> captions = Captions(window, fonts);
+  if (AllFit(dc, captions, fonts)) {
+    SelectObject(dc, original);
     ReleaseDC(window, dc);
     return;
   }
-  // The face the system has put in place of the missing one exists.
-  HGDIOBJ original = SelectObject(dc, fonts.main);
+  // Segoe UI by name keeps a font replacement working; without the family,
+  // the face the system drew in its place exists.
   wchar_t face[LF_FACESIZE] = L"";
-  GetTextFaceW(dc, LF_FACESIZE, face);
-  const std::vector<Caption> captions = Captions(window, fonts);
+  if (FontFaceExists(dc, kWindowFace)) {
+    lstrcpynW(face, kWindowFace, LF_FACESIZE);
+  } else {
+    SelectObject(dc, fonts.main);
+    GetTextFaceW(dc, LF_FACESIZE, face);
+  }
 
-  // The narrow font keeps its proportions as it shrinks.
   WindowFonts fitted;
-  for (LONG height = -kWindowFontHeight;; --height) {
-    fitted = {MakeWindowFont(face, -height, 0),
-              MakeWindowFont(face, -height, MulDiv(kNarrowFontWidth, height, -kWindowFontHeight))};
-    if (height == kSmallestHeight || AllFit(dc, captions, fitted)) break;
+  for (LONG height = kWindowFontHeight + 1;; ++height) {
+    fitted = WindowFontsOfHeight(face, height);
+    if (height == -kSmallestHeight || AllFit(dc, captions, fitted)) break;
     DeleteWindowFonts(fitted);
   }
   SelectObject(dc, original);
