@@ -10,7 +10,7 @@ find_program(CORVANTA_HELP2MAN help2man)
 if(CORVANTA_HELP2MAN)
   set(manual ${CMAKE_CURRENT_BINARY_DIR}/corvanta-solve.1)
   add_custom_command(OUTPUT ${manual}.gz
-    COMMAND ${CORVANTA_HELP2MAN} --no-info --version-string=${PROJECT_VERSION} --section=1
+    COMMAND ${CORVANTA_HELP2MAN} --no-info --section=1
             "--name=find the change gears for hobbing a helical gear without a differential"
             --include=${CMAKE_CURRENT_SOURCE_DIR}/corvanta-solve.h2m
             --output=${manual} $<TARGET_FILE:corvanta-solve>

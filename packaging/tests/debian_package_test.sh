@@ -68,7 +68,8 @@ dpkg --root="$root" -s corvanta-solve | grep -qx 'Status: install ok installed' 
 echo "-- man corvanta-solve"
 page=$(MANWIDTH=100 MAN_DISABLE_SECCOMP=1 man -M "$root/usr/share/man" corvanta-solve 2>&1) ||
   fail "man failed: $page"
-for text in "corvanta-solve - find the change gears" "--helix" "--setup" "EXIT STATUS" \
+for text in "corvanta-solve - find the change gears" "--helix" "--setup" "--hob RH|LH" \
+  "corvanta-solve $version" "EXIT STATUS" \
   "Tarnwick Works/Corvanta/settings.ini"; do
   grep -qF -- "$text" <<<"$page" || fail "the manual page lacks \"$text\":
 $page"
