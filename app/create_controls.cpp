@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/font_fitting.h"
 #include "app/numeric_field.h"
 #include "app/result_navigation.h"
 #include "app/subclass.h"
@@ -221,6 +222,7 @@ WindowFonts CreateControls(HWND window, const AppSettings& settings) {
 
   WindowFonts fonts = CreateWindowFonts();
   ApplyWindowFonts(window, fonts);
+  FitWindowFonts(window, fonts);
 
   Win32Controls controls(window);
   ShowPage(controls, kMainPage);

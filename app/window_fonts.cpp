@@ -5,23 +5,7 @@
 namespace corvanta {
 namespace {
 
-constexpr LONG kFontHeight = -16;
-constexpr LONG kNarrowWidth = 7;
 constexpr LONG kFontWeight = 100;
-
-HFONT MakeFont(LONG width) {
-  LOGFONTW font = {};
-  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  font.lfHeight = kFontHeight;
-  font.lfWidth = width;
-  font.lfWeight = kFontWeight;
-  font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
-  font.lfQuality = CLEARTYPE_QUALITY;
-  // Where the face is missing (Wine), the system's font replacement picks
-  // another; the name stays the one Windows has.
-  lstrcpynW(font.lfFaceName, L"Segoe UI", LF_FACESIZE);
-  return CreateFontIndirectW(&font);
-}
 
 // Sets `font` on one child, with redraw.
 void SetControlFont(HWND window, int id, HFONT font) {
@@ -31,7 +15,24 @@ void SetControlFont(HWND window, int id, HFONT font) {
 
 }  // namespace
 
-WindowFonts CreateWindowFonts() { return {MakeFont(0), MakeFont(kNarrowWidth)}; }
+HFONT MakeWindowFont(const wchar_t* face, LONG height, LONG width) {
+  LOGFONTW font = {};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  font.lfHeight = height;
+  font.lfWidth = width;
+  font.lfWeight = kFontWeight;
+  font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+  font.lfQuality = CLEARTYPE_QUALITY;
+  lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectW(&font);
+}
+
+// Where the face is missing, the system substitutes another here, and
+// FitWindowFonts looks after the captions.
+WindowFonts CreateWindowFonts() {
+  return {MakeWindowFont(kWindowFace, kWindowFontHeight, 0),
+          MakeWindowFont(kWindowFace, kWindowFontHeight, kNarrowFontWidth)};
+}
 
 void DeleteWindowFonts(WindowFonts& fonts) {
   if (fonts.main != nullptr) DeleteObject(fonts.main);

@@ -12,8 +12,17 @@ struct WindowFonts {
   HFONT narrow = nullptr;  // the two long labels that must fit their space
 };
 
-// The system's GUI font made 16 pixels high in "Segoe UI"; the narrow one
-// has characters 7 pixels wide.
+// The face and sizes the controls are laid out for.
+inline constexpr wchar_t kWindowFace[] = L"Segoe UI";
+inline constexpr LONG kWindowFontHeight = -16;
+inline constexpr LONG kNarrowFontWidth = 7;
+
+// The system's GUI font changed to `face`, `height` and the average
+// character `width` (0: the face's own proportions).
+HFONT MakeWindowFont(const wchar_t* face, LONG height, LONG width);
+
+// The window's fonts in its own face: 16 pixels high, the narrow one with
+// characters 7 pixels wide.
 WindowFonts CreateWindowFonts();
 void DeleteWindowFonts(WindowFonts& fonts);
 

@@ -41,8 +41,8 @@ fi
 
 # The main window's face, "Segoe UI", is not in Wine. Tahoma, its usual
 # stand-in, is wider: labels laid out for Segoe UI lose their ends ("Hob
-# Threads:", "Feed Rate:"). Lato keeps every label whole, both in the main
-# font and in the narrow one of "Normal Diametral Pitch:".
+# Threads:", "Feed Rate:"). Lato is nearer Segoe UI's widths; where a label
+# still does not fit, the window makes its fonts a size smaller.
 lato_stamp=$WINEPREFIX/.corvanta-segoe-lato
 lato=/usr/share/fonts/truetype/lato/Lato-Regular.ttf
 if [ ! -f "$lato_stamp" ]; then

@@ -30,3 +30,23 @@ stop_xvfb() {
     xvfb_pid=
   fi
 }
+
+# window_screenshot TITLE OUTPUT.png: waits up to 30 seconds for a window of
+# that title to show and paint (its picture no longer mostly black), then
+# saves its picture. Prints the window's id; fails when it never shows.
+window_screenshot() {
+  local title=$1 png=$2 window= n mean
+  for n in $(seq 150); do
+    window=$(xdotool search --name "$title" 2>/dev/null | head -1) && break
+    sleep 0.2
+  done
+  [ -n "$window" ] || return 1
+  for n in $(seq 60); do
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$png"
+    mean=$(convert "$png" -format '%[fx:mean]' info:)
+    awk -v m="$mean" 'BEGIN { exit !(m > 0.5) }' && break
+    sleep 0.5
+  done
+  echo "$window"
+}

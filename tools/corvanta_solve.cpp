@@ -25,11 +25,14 @@
 
 #include "numeric/number_text.h"
 #include "print/pdf_sheet.h"
+#include "resources/corvanta_version.h"
 #include "resources/resource.h"
 #include "search/order_results.h"
 #include "search/thread_platform.h"
 #include "settings/app_settings.h"
 #include "settings/portable_profile_store.h"
+#include "tools/setup_options.h"
+#include "tools/unknown_option.h"
 #include "window_model/memory_job.h"
 #include "window_model/result_display.h"
 #include "window_model/sheet_inputs.h"
@@ -61,6 +64,8 @@ extern "C" void OnInterrupt(int) { interrupted.store(true); }
 struct Options {
   std::optional<std::string> indexConst, feedConst, feedRate, helix, pitch;
   std::string teeth, hobThreads = "1", setupRow = "0";
+  bool setupGiven = false;
+  SetupMeaning setupMeaning;
   bool wholeC = false;
   std::optional<std::string> stock, settingsFile;
   std::string processors, resultCount = "10";
@@ -126,13 +131,17 @@ int WholeNumber(const std::string& text, const std::string& option, const std::s
   return value;
 }
 
-// The command line, or its end: --help prints the help and ends the program,
-// anything the parser refuses is a refusal.
+// The command line, or its end: --help and --version print their text and
+// end the program, anything the parser refuses is a refusal.
 Options ParseOptions(int argc, char** argv) {
   CLI::App app{
       "Finds the index and feed change gears for hobbing a helical gear without a "
       "differential, as the Corvanta window does, and prints the results it would show.",
       kProgram};
+  app.set_version_flag("--version", std::string(kProgram) + " " + CORVANTA_VERSION,
+                       "print the version and exit");
+  // Unknown options are refused below, with the nearest known one.
+  app.allow_extras();
   Options options;
   app.add_option("--index-const", options.indexConst,
                  "\"Index Const:\" (default: the saved settings)");
@@ -144,9 +153,11 @@ Options ParseOptions(int argc, char** argv) {
   app.add_option("--teeth", options.teeth, "\"Number of Teeth:\", 1 to 500")->type_name("N");
   app.add_option("--hob-threads", options.hobThreads, "\"Hob Threads:\", 1 to 24 (default 1)")
       ->type_name("T");
-  app.add_option("--setup", options.setupRow,
-                 "machine set-up row of the hand/cut table, 0 to 7 (default 0)")
-      ->type_name("ROW");
+  CLI::Option* setupOption =
+      app.add_option("--setup", options.setupRow,
+                     "machine set-up row of the hand/cut table, 0 to 7 (default 0)")
+          ->type_name("ROW");
+  AddSetupMeaningOptions(app, options.setupMeaning);
   app.add_flag("--whole-c", options.wholeC, "\"Use Whole C Constants Only\"");
   app.add_option("--stock", options.stock,
                  "the gear stock as the settings file keeps it: character k is '1' when the "
@@ -176,9 +187,14 @@ Options ParseOptions(int argc, char** argv) {
   } catch (const CLI::CallForHelp&) {
     std::cout << app.help();
     std::exit(0);
+  } catch (const CLI::CallForVersion& version) {
+    std::cout << version.what() << "\n";
+    std::exit(0);
   } catch (const CLI::ParseError& error) {
     Refuse(error.what());
   }
+  if (!app.remaining().empty()) Refuse(LeftOverRefusal(app));
+  options.setupGiven = setupOption->count() > 0;
   return options;
 }
 
@@ -235,6 +251,11 @@ Job BuildJob(const Options& options) {
   entry.hobThreads =
       std::to_string(WholeNumber(options.hobThreads, "--hob-threads", "\"Hob Threads:\"", 1, 24));
   entry.setupRow = WholeNumber(options.setupRow, "--setup", "the set-up row", 0, 7);
+  std::string disagreement;
+  const std::optional<int> row =
+      ChooseSetupRow(entry.setupRow, options.setupGiven, options.setupMeaning, &disagreement);
+  if (!row) Refuse(disagreement);
+  entry.setupRow = *row;
   entry.wholeC = options.wholeC;
   if (!options.processors.empty())
     job.processors = static_cast<unsigned>(

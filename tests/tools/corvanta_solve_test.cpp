@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "resources/corvanta_version.h"
 #include "tests/support/exact_display.h"
 #include "tests/support/search_job.h"
 
@@ -149,7 +150,11 @@ TEST(CorvantaSolve, RefusesWhatTheWindowWouldRefuseWithOneLineAndStatusTwo) {
        "\"-1\")"},
       {Job({"--settings", "/nonexistent/settings.ini"}),
        "--settings: cannot read \"/nonexistent/settings.ini\""},
-      {Job({"--frobnicate"}), "The following argument was not expected: --frobnicate"},
+      {Job({"--helx", "30"}), "--helx: no such option; did you mean --helix?"},
+      {Job({"30"}), "The following argument was not expected: 30"},
+      {Job({"--setup", "2", "--cut", "climb"}),
+       "--cut climb disagrees with --setup 2 (RH hob, LH gear, conventional cut)"},
+      {Job({"--hob", "XX"}), "--hob: XX not in {RH,LH}"},
   };
   for (const auto& [args, message] : refusals) {
     const ToolRun run = RunTool(args);
@@ -157,6 +162,25 @@ TEST(CorvantaSolve, RefusesWhatTheWindowWouldRefuseWithOneLineAndStatusTwo) {
     EXPECT_EQ(run.out, "") << message;
     EXPECT_EQ(run.err, "corvanta-solve: " + message + "\n");
   }
+}
+
+TEST(CorvantaSolve, PrintsTheVersionAndTakesTheSetupRowByItsMeaning) {
+  const ToolRun version = RunTool({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "corvanta-solve " CORVANTA_VERSION "\n");
+
+  // Row 7, whose sign and studs differ from row 0's; a small stock keeps
+  // the searches short.
+  const std::vector<std::string> small = {
+      "--stock", "1111111111111111111111110", "--results", "3", "--processors", "1"};
+  std::vector<std::string> byRow = Job(small), byMeaning = Job(small);
+  byRow.insert(byRow.end(), {"--setup", "7"});
+  byMeaning.insert(byMeaning.end(), {"--hob", "LH", "--cut", "climb"});
+  const ToolRun row = RunTool(byRow), meaning = RunTool(byMeaning);
+  ASSERT_EQ(row.status, 0) << row.err;
+  EXPECT_NE(row.out.find("Result 1 of "), std::string::npos) << row.out;
+  EXPECT_EQ(meaning.status, 0) << meaning.err;
+  EXPECT_EQ(meaning.out, row.out);
 }
 
 }  // namespace
