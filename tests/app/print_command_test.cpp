@@ -1,8 +1,8 @@
 // "Print ..." for real, under Wine: the printer dialog answered from a
 // thread timer, a file-backed PostScript printer as the default printer.
 // The printed page is copied to printed_sheet.ps for the CTest PNG step,
-// and the narrow formula lines as composed to printed_sheet.lines, which
-// that step looks for in the page's text.
+// and the screen's lead line and the narrow formula lines as composed to
+// printed_sheet.lines, which that step looks for in the page's text.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -22,6 +22,7 @@
 #include "resources/resource.h"
 #include "tests/support/window_job.h"
 #include "window_model/control_roles.h"
+#include "window_model/read_job.h"
 #include "window_model/result_display.h"
 #include "window_model/sheet_inputs.h"
 
@@ -168,13 +169,13 @@ BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
 }
 
 // A window with the main page's controls, a menu bar of four items, and the
-// regression job with its first result shown.
+// first result of a job with a lead over 1000 inches shown.
 class PrintJob : public ::testing::Test {
  protected:
   void SetUp() override {
     if (results_.empty()) {
       MemoryControls memory;
-      results_ = testing::SolveRegressionJob(memory);
+      results_ = testing::SolveSheetJob(memory, testing::LongLeadJob());
     }
     ASSERT_FALSE(results_.empty());
     ASSERT_EQ(EnsureSheetPrinter(), "") << GetLastError();
@@ -202,12 +203,14 @@ class PrintJob : public ::testing::Test {
       SendMessageW(GetDlgItem(testWindow, id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
       SendMessageW(GetDlgItem(testWindow, id), CB_SETCURSEL, 0, 0);
     };
-    add(IDC_NUMBER_OF_TEETH, L"40");
+    const JobEntry job = testing::LongLeadJob();
+    add(IDC_NUMBER_OF_TEETH, std::to_wstring(job.teeth).c_str());
     for (int row = 0; row < 8; ++row) add(IDC_HAND_CUT_CHOOSER, std::to_wstring(row).c_str());
     Win32Controls controls(testWindow);
-    const std::pair<ControlId, const char*> texts[] = {
-        {IDC_INDEX_CONST, "30"}, {IDC_FEED_CONST, "0.075"},          {IDC_FEED_RATE, ".025"},
-        {IDC_HELIX_ANGLE, "30"}, {IDC_NORMAL_DIAMETRAL_PITCH, "10"}, {IDC_HOB_THREADS, "1"}};
+    const std::pair<ControlId, std::string> texts[] = {
+        {IDC_INDEX_CONST, job.settings.indexConstant}, {IDC_FEED_CONST, job.settings.feedConstant},
+        {IDC_FEED_RATE, job.settings.feedRate},        {IDC_HELIX_ANGLE, job.helixAngle},
+        {IDC_NORMAL_DIAMETRAL_PITCH, job.normalPitch}, {IDC_HOB_THREADS, job.hobThreads}};
     for (const auto& [id, text] : texts) controls.SetText(id, text);
     UpdateGeometry(controls);
     ShowResult(controls, results_, 0);
@@ -252,6 +255,7 @@ TEST_F(PrintJob, PrintsOnePageOfTheShownResultOnTheDefaultPrinter) {
   EXPECT_NE(page.find("media=Letter"), std::string::npos) << "not a Letter page";
   EXPECT_TRUE(CopyFileW(kOutput, L"printed_sheet.ps", FALSE));
   std::ofstream lines("printed_sheet.lines", std::ios::binary);
+  lines << ReadWholeText(Win32Controls(testWindow), IDC_LEAD_LINE) << "\n";
   for (const std::string& line :
        NarrowLines(ComposeSetupSheet(ReadSheetInputs(Win32Controls(testWindow)), results_[0])))
     lines << line << "\n";
