@@ -47,8 +47,8 @@ void OnPaint(HWND window) {
   // The bars belong to the result display, which the caption stands for.
   if (IsWindowVisible(GetDlgItem(window, IDC_RESULT_CAPTION))) {
     for (const FractionBar& bar : kFractionBars) {
-      MoveToEx(dc, bar.fromX, bar.y, nullptr);
-      LineTo(dc, bar.toX, bar.y);
+      MoveToEx(dc, bar.LineFromX(), bar.LineY(), nullptr);
+      LineTo(dc, bar.LineToX(), bar.LineY());
     }
   }
   EndPaint(window, &paint);

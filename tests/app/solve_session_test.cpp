@@ -27,6 +27,20 @@ class SolveSessionTest : public SmallStockFixture {
     EnterJob("20", "10", 20);
   }
 
+  // Row 436 of the client area from x 80 to 439, after any repaint due:
+  // '#' where it is inked, '.' where not.
+  std::string BarRow() const {
+    UpdateWindow(window_);
+    HDC dc = GetDC(window_);
+    std::string row;
+    for (int x = 80; x < 440; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, 436);
+      row += GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128 ? '#' : '.';
+    }
+    ReleaseDC(window_, dc);
+    return row;
+  }
+
   std::vector<std::string> ResultShown() const {
     std::vector<std::string> texts;
     for (int id : kResultTexts) texts.push_back(Text(id));
@@ -106,6 +120,17 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   EXPECT_TRUE(Visible(IDC_RESULT_SELECTOR) && Visible(IDC_LEAD_LINE));
   EXPECT_EQ(ResultShown(), shown[0]);
   EXPECT_TRUE(MenuEnabled(IDM_PRINT));
+
+  // The bars under the upper gears, drawn up to their last pixel; a change
+  // of the job takes all of them away again.
+  const std::string dots(360, '.');
+  std::string bars = dots;
+  bars.replace(84 - 80, 154 - 84, 154 - 84, '#');
+  bars.replace(363 - 80, 435 - 363, 435 - 363, '#');
+  EXPECT_EQ(BarRow(), bars);
+  Retype(IDC_HELIX_ANGLE, "21");
+  EXPECT_EQ(Text(IDC_C_LINE), "");
+  EXPECT_EQ(BarRow(), dots);
 }
 
 TEST_F(SolveSessionTest, ClosingDuringASearchStopsItThenClosesTheWindow) {
