@@ -2,6 +2,7 @@
 
 #include "app/close_guard.h"
 #include "app/create_controls.h"
+#include "app/numeric_field.h"
 #include "app/print_command.h"
 #include "app/setup_row_drawing.h"
 #include "app/win32_controls.h"
@@ -46,8 +47,8 @@ void OnPaint(HWND window) {
   // The bars belong to the result display, which the caption stands for.
   if (IsWindowVisible(GetDlgItem(window, IDC_RESULT_CAPTION))) {
     for (const FractionBar& bar : kFractionBars) {
-      MoveToEx(dc, bar.fromX, bar.y, nullptr);
-      LineTo(dc, bar.toX, bar.y);
+      MoveToEx(dc, bar.LineFromX(), bar.LineY(), nullptr);
+      LineTo(dc, bar.LineToX(), bar.LineY());
     }
   }
   EndPaint(window, &paint);
@@ -123,6 +124,13 @@ void OnCommand(HWND window, WPARAM wParam) {
     case IDC_NUMBER_OF_TEETH: OnTeethListCommand(window, notification); break;
     case IDC_HAND_CUT_CHOOSER: OnHandCutChooserCommand(window, notification); break;
     case IDC_WHOLE_C_ONLY: OnWholeCClicked(window); break;
+    case IDC_INDEX_CONST:
+    case IDC_FEED_CONST:
+    case IDC_HELIX_ANGLE:
+    case IDC_NORMAL_DIAMETRAL_PITCH:
+    case IDC_FEED_RATE:
+      if (notification == EN_CHANGE) OnNumericFieldChanged(GetDlgItem(window, LOWORD(wParam)));
+      break;
     case IDM_EXIT: CloseMainWindow(window); break;
     case IDM_MAIN_PAGE: OnPageCommand(window, kMainPage); break;
     case IDM_CHANGE_GEARS_PAGE: OnPageCommand(window, kChangeGearsPage); break;

@@ -101,9 +101,9 @@ bool Win32Controls::IsMenuBarItemEnabled(int position) const {
 
 void Win32Controls::RedrawMenuBar() { DrawMenuBar(window_); }
 
-void Win32Controls::Invalidate(int left, int top, int right, int bottom) {
+void Win32Controls::Invalidate(int left, int top, int right, int bottom, bool erase) {
   RECT area = {left, top, right, bottom};
-  InvalidateRect(window_, &area, TRUE);
+  InvalidateRect(window_, &area, erase ? TRUE : FALSE);
 }
 
 }  // namespace corvanta

@@ -35,7 +35,7 @@ class Win32Controls : public ControlAccess {
   void EnableMenuBarItem(int position, bool enabled) override;
   bool IsMenuBarItemEnabled(int position) const override;
   void RedrawMenuBar() override;
-  void Invalidate(int left, int top, int right, int bottom) override;
+  void Invalidate(int left, int top, int right, int bottom, bool erase) override;
 
  private:
   HWND Item(ControlId id) const { return GetDlgItem(window_, id); }

@@ -22,6 +22,7 @@ struct WindowState {
   WindowFonts fonts;
   int busyDepth = 0;            // searches and prints running (close_guard.h)
   bool closeRequested = false;  // a close that waits for them
+  int answeringEdits = 0;       // field edits being answered (numeric_field.cpp)
   BeepListener beepListener = nullptr;
 };
 

@@ -52,7 +52,7 @@ struct SheetInputs {
   int setupRow = -1;                // the machine set-up, 0 to 7; -1: none chosen
   std::string pitchDiameterLine;    // 40
   std::string outsideDiameterLine;  // 40
-  std::string leadLine;             // 42
+  std::string leadLine;             // the result display's whole line
   std::string actualFeedText;       // the result display's whole text
 };
 

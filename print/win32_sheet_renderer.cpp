@@ -38,6 +38,59 @@ UINT TextAlignOf(SheetAlign align) {
   return TA_LEFT | TA_TOP;
 }
 
+// Each character's advance in the font selected in `device`: where GDI
+// itself puts the characters one after another. Empty if it cannot tell.
+std::vector<INT> Advances(HDC device, const std::wstring& text) {
+  const int count = static_cast<int>(text.size());
+  std::vector<INT> ends(text.size());
+  SIZE extent{};
+  if (count == 0 ||
+      !GetTextExtentExPointW(device, text.c_str(), count, 0, nullptr, ends.data(), &extent)) {
+    return {};
+  }
+  for (int i = count - 1; i > 0; --i) ends[i] -= ends[i - 1];
+  return ends;
+}
+
+int Extent(HDC device, HFONT font, const std::wstring& text) {
+  const HGDIOBJ previous = SelectObject(device, font);
+  SIZE extent{};
+  GetTextExtentPoint32W(device, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(device, previous);
+  return extent.cx;
+}
+
+// Draws a run of the narrow lines with its top left corner at `start` and
+// its characters at `advances` (`width` in all): the face at its own width,
+// narrowed by a horizontal scale of the page instead of by the font's width.
+void DrawScaledRun(HDC device, POINT start, const std::wstring& text,
+                   const std::vector<INT>& advances, int width, HFONT unsqueezed) {
+  const int natural = Extent(device, unsqueezed, text);
+  if (width <= 0 || natural <= 0) return;
+  const double scale = static_cast<double>(width) / natural;
+  // Each character where the squeezed font puts it, in the scaled units.
+  std::vector<INT> scaled(advances.size());
+  int end = 0, scaledEnd = 0;
+  for (std::size_t i = 0; i < advances.size(); ++i) {
+    end += advances[i];
+    const int next = static_cast<int>(std::lround(end / scale));
+    scaled[i] = next - scaledEnd;
+    scaledEnd = next;
+  }
+  const int mode = SetGraphicsMode(device, GM_ADVANCED);
+  const XFORM transform{static_cast<FLOAT>(scale),  0, 0, 1, static_cast<FLOAT>(start.x),
+                        static_cast<FLOAT>(start.y)};
+  SetWorldTransform(device, &transform);
+  const HGDIOBJ previous = SelectObject(device, unsqueezed);
+  const UINT align = SetTextAlign(device, TA_LEFT | TA_TOP);
+  ExtTextOutW(device, 0, 0, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
+              scaled.data());
+  SetTextAlign(device, align);
+  SelectObject(device, previous);
+  ModifyWorldTransform(device, nullptr, MWT_IDENTITY);
+  SetGraphicsMode(device, mode);
+}
+
 }  // namespace
 
 SheetLayout SheetLayoutOfDevice(HDC device) {
@@ -82,12 +135,15 @@ SheetGdiFonts::SheetGdiFonts(HDC device, const SheetLayout& layout) {
     fonts_[i] = CreateSheetFont(
         style.height, ArialEquivalentWidth(device, face, style.height, style.width), face);
   }
+  const SheetFontSpec narrow = SheetFontFor(SheetFontId::kNarrow, layout);
+  unsqueezedNarrow_ = CreateSheetFont(narrow.height, 0, FaceName(narrow.face));
 }
 
 SheetGdiFonts::~SheetGdiFonts() {
   for (HFONT font : fonts_) {
     if (font) DeleteObject(font);
   }
+  if (unsqueezedNarrow_) DeleteObject(unsqueezedNarrow_);
 }
 
 std::wstring RunDeviceText(const SheetRun& run) {
@@ -102,6 +158,12 @@ std::wstring RunDeviceText(const SheetRun& run) {
 
 void DrawSheetRuns(HDC device, const SheetLayout& layout, const SheetGdiFonts& fonts,
                    const std::vector<SheetRun>& runs) {
+  // A display or a bitmap is drawn by GDI itself, squeezed fonts and all.
+  // On a printer the driver draws the text from the face it is handed and
+  // may ignore the font's width (Wine's PostScript driver draws a downloaded
+  // face at its own width); the narrow lines get their squeeze as a scale of
+  // the page there, which every driver follows.
+  const bool squeezeByScale = GetDeviceCaps(device, TECHNOLOGY) != DT_RASDISPLAY;
   const int saved = SaveDC(device);
   SetBkMode(device, TRANSPARENT);
   SheetFontId font = SheetFontId::kSheet;
@@ -126,9 +188,24 @@ void DrawSheetRuns(HDC device, const SheetLayout& layout, const SheetGdiFonts& f
       if (run.align == SheetAlign::kFlow) MoveToEx(device, x, y, nullptr);
     }
     const std::wstring text = RunDeviceText(run);
+    // Every character at the advance GDI measured for the font, whatever
+    // width a printer driver draws the face at; the current point, and so
+    // the next run, follows GDI's widths as well.
+    const std::vector<INT> advances = Advances(device, text);
+    if (squeezeByScale && run.font == SheetFontId::kNarrow && !advances.empty() &&
+        (run.align == SheetAlign::kLeft || run.align == SheetAlign::kFlow)) {
+      POINT start{x, y};
+      if (run.align == SheetAlign::kFlow) GetCurrentPositionEx(device, &start);
+      int width = 0;
+      for (INT advance : advances) width += advance;
+      DrawScaledRun(device, start, text, advances, width, fonts.UnsqueezedNarrow());
+      if (run.align == SheetAlign::kFlow) MoveToEx(device, start.x + width, start.y, nullptr);
+      continue;
+    }
     // A failing draw on a failing printer is not reported: the job goes on
     // and the window is unlocked in any case.
-    TextOutW(device, x, y, text.c_str(), static_cast<int>(text.size()));
+    ExtTextOutW(device, x, y, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()),
+                advances.empty() ? nullptr : advances.data());
   }
   RestoreDC(device, saved);
 }

@@ -43,9 +43,13 @@ class SheetGdiFonts {
   SheetGdiFonts& operator=(const SheetGdiFonts&) = delete;
 
   HFONT Get(SheetFontId font) const { return fonts_[static_cast<int>(font)]; }
+  // SheetNarrowFont's face and height at the face's own width, which a
+  // printer gets with a horizontal scale (DrawSheetRuns).
+  HFONT UnsqueezedNarrow() const { return unsqueezedNarrow_; }
 
  private:
   std::array<HFONT, kSheetFontCount> fonts_{};
+  HFONT unsqueezedNarrow_ = nullptr;
 };
 
 // The UTF-16 text a run is drawn with. The sheet's 8-bit text is decoded
@@ -57,9 +61,11 @@ std::wstring RunDeviceText(const SheetRun& run);
 
 // Draws the runs in order on `device` (text background transparent, MM_TEXT
 // coordinates whose origin is the printable corner). Each run selects its
-// font and alignment only when they differ from the previous run's. The
-// device's font, alignment, background mode and current point are restored
-// at the end.
+// font and alignment only when they differ from the previous run's, and
+// places each character at the advance GDI measures for it. On a printer
+// the narrow lines are drawn in the unsqueezed face under a horizontal
+// scale. The device's font, alignment, background mode, transform and
+// current point are restored at the end.
 void DrawSheetRuns(HDC device, const SheetLayout& layout, const SheetGdiFonts& fonts,
                    const std::vector<SheetRun>& runs);
 

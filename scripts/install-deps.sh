@@ -14,7 +14,7 @@ packages=(
   imagemagick xdotool                   # screenshots, driving the window
   fonts-wine fonts-liberation fonts-lato # legible fonts inside Wine
   libcairo2-dev pkg-config ghostscript  # the set-up sheet as PDF; PostScript prints to PNG
-  poppler-utils                         # the README's picture of a sheet (pdftoppm)
+  poppler-utils                         # the sheet's picture (pdftoppm), a printed page's text (pdftotext)
   nsis help2man dpkg-dev man-db         # the installer, the Debian package and its manual page
 )
 

@@ -10,7 +10,7 @@ namespace corvanta {
 void ClearResults(ControlAccess& controls, SearchState& state) {
   for (ControlId id : ResultTextControls()) controls.SetText(id, "");
   for (ControlId id : ResultFrameControls()) controls.Show(id, false);
-  InvalidateFractionBars(controls);
+  InvalidateFractionBars(controls, true);
   controls.EnableMenuCommand(IDM_PRINT, false);
   // Left alone while a search runs: its workers still append to the list.
   DropSearchResults(state);

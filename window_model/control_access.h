@@ -61,8 +61,9 @@ class ControlAccess {
   virtual bool IsMenuBarItemEnabled(int position) const = 0;
   virtual void RedrawMenuBar() = 0;
 
-  // Asks for a part of the window's client area to be repainted.
-  virtual void Invalidate(int left, int top, int right, int bottom) = 0;
+  // Asks for a part of the window's client area to be repainted; `erase`:
+  // its background first.
+  virtual void Invalidate(int left, int top, int right, int bottom, bool erase) = 0;
 };
 
 }  // namespace corvanta

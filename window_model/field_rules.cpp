@@ -50,19 +50,20 @@ bool CopyAllowed(FieldSelection selection) { return selection.start < selection.
 
 bool PasteAllowed(const std::optional<std::string_view>& clipboard, std::string_view text,
                   FieldSelection selection) {
-  if (!clipboard) return false;
-  const std::string_view paste = *clipboard;
-  const std::size_t pastePoints = CountPoints(paste);
-  const bool onlyNumberCharacters =
-      std::all_of(paste.begin(), paste.end(), [](char c) { return IsDigit(c) || c == '.'; });
-  if (!onlyNumberCharacters || pastePoints > 1) return false;
-
+  if (!clipboard || !InsertAllowed(*clipboard, text, selection)) return false;
   // The empty text and a lone point are 0, below the smallest paste.
-  const double value = FieldDouble(paste);
-  if (!(value >= kSmallestPaste && value <= kLargestPaste)) return false;
-
-  const std::size_t keptPoints = CountPoints(text) - CountPoints(Selected(text, selection));
-  return pastePoints + keptPoints <= 1;
+  const double value = FieldDouble(*clipboard);
+  return value >= kSmallestPaste && value <= kLargestPaste;
 }
+
+bool InsertAllowed(std::string_view insert, std::string_view text, FieldSelection selection) {
+  const bool onlyNumberCharacters =
+      std::all_of(insert.begin(), insert.end(), [](char c) { return IsDigit(c) || c == '.'; });
+  // The field's points outside the selection stay.
+  const std::size_t keptPoints = CountPoints(text) - CountPoints(Selected(text, selection));
+  return onlyNumberCharacters && CountPoints(insert) + keptPoints <= 1;
+}
+
+bool IsFieldText(std::string_view text) { return InsertAllowed(text, {}, {}); }
 
 }  // namespace corvanta

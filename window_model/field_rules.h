@@ -58,6 +58,16 @@ bool CopyAllowed(FieldSelection selection);
 bool PasteAllowed(const std::optional<std::string_view>& clipboard, std::string_view text,
                   FieldSelection selection);
 
+// Whether `insert` may replace the selection by any other way than the
+// keyboard or the clipboard (a text set or replaced by another program):
+// as typed keys could, it brings only digits and points and leaves the
+// field at most one point. Replacing the whole text checks the new text.
+bool InsertAllowed(std::string_view insert, std::string_view text, FieldSelection selection);
+
+// Whether a field could hold `text` after typed keys: digits and at most
+// one point.
+bool IsFieldText(std::string_view text);
+
 }  // namespace corvanta
 
 #endif

@@ -2,9 +2,9 @@
 
 namespace corvanta {
 
-void InvalidateFractionBars(ControlAccess& controls) {
+void InvalidateFractionBars(ControlAccess& controls, bool erase) {
   for (const FractionBar& bar : kFractionBars)
-    controls.Invalidate(bar.left, bar.top, bar.right, bar.bottom);
+    controls.Invalidate(bar.left, bar.top, bar.right, bar.bottom, erase);
 }
 
 }  // namespace corvanta

@@ -9,21 +9,26 @@
 
 namespace corvanta {
 
-// One bar: the line the window draws (toX itself is not drawn) and the
-// area it has repainted when the bar appears or disappears.
+// One bar, as one rectangle: the window draws the line through its middle
+// row from left + 1 up to right - 1 (that end not drawn), and repaints the
+// whole rectangle when the bar appears or disappears. Drawing and repainting
+// from the same numbers leaves no pixel of a bar behind.
 struct FractionBar {
-  int fromX, toX, y;
   int left, top, right, bottom;
+  constexpr int LineY() const { return top + 1; }
+  constexpr int LineFromX() const { return left + 1; }
+  constexpr int LineToX() const { return right - 1; }
 };
 
-// Index train bar, then feed train bar.
+// Index train bar (line 84 to 154), then feed train bar (line 363 to 435).
 inline constexpr std::array<FractionBar, 2> kFractionBars = {{
-    {84, 154, 436, 83, 435, 155, 437},
-    {363, 435, 436, 364, 435, 436, 437},
+    {83, 435, 155, 437},
+    {362, 435, 436, 437},
 }};
 
-// Has both bars repainted (erased first), after they appear or disappear.
-void InvalidateFractionBars(ControlAccess& controls);
+// Has both bars repainted after they appear or disappear; `erase`: the
+// background first (needed where a bar goes away).
+void InvalidateFractionBars(ControlAccess& controls, bool erase);
 
 }  // namespace corvanta
 

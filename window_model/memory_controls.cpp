@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace corvanta {
 
@@ -140,9 +141,9 @@ bool MemoryControls::IsMenuBarItemEnabled(int position) const {
 
 void MemoryControls::RedrawMenuBar() {}
 
-void MemoryControls::Invalidate(int, int, int, int) {
+void MemoryControls::Invalidate(int left, int top, int right, int bottom, bool erase) {
   std::lock_guard<std::mutex> lock(mutex_);
-  ++invalidations_;
+  repaints_.push_back({left, top, right, bottom, erase});
 }
 
 void MemoryControls::AddItem(ControlId id, std::string_view text) {
@@ -167,9 +168,9 @@ int MemoryControls::TextWrites(ControlId id) const {
   return c == nullptr ? 0 : c->textWrites;
 }
 
-int MemoryControls::InvalidateCount() const {
+std::vector<MemoryControls::Repaint> MemoryControls::TakeRepaints() {
   std::lock_guard<std::mutex> lock(mutex_);
-  return invalidations_;
+  return std::exchange(repaints_, {});
 }
 
 }  // namespace corvanta

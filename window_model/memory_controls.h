@@ -10,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "window_model/control_access.h"
@@ -40,16 +41,24 @@ class MemoryControls : public ControlAccess {
   void EnableMenuBarItem(int position, bool enabled) override;
   bool IsMenuBarItemEnabled(int position) const override;
   void RedrawMenuBar() override;
-  void Invalidate(int left, int top, int right, int bottom) override;
+  void Invalidate(int left, int top, int right, int bottom, bool erase) override;
 
   // Set-up calls, as the operator or the window's creation would do them.
   void AddItem(ControlId id, std::string_view text);
   void Select(ControlId id, int row);  // out of range: no selection
   void SetChecked(ControlId id, bool checked);
 
-  // Counters a test can watch.
+  // What a test can watch: text writes, and the repaints asked for.
+  struct Repaint {
+    int left, top, right, bottom;
+    bool erase;
+    bool operator==(const Repaint& o) const {
+      return std::tie(left, top, right, bottom, erase) ==
+             std::tie(o.left, o.top, o.right, o.bottom, o.erase);
+    }
+  };
   int TextWrites(ControlId id) const;
-  int InvalidateCount() const;
+  std::vector<Repaint> TakeRepaints();  // since the last call
 
  private:
   struct Control {
@@ -69,7 +78,7 @@ class MemoryControls : public ControlAccess {
   std::map<ControlId, Control> controls_;
   std::map<int, bool> menuCommands_;
   std::vector<bool> menuBar_;
-  int invalidations_ = 0;
+  std::vector<Repaint> repaints_;
 };
 
 }  // namespace corvanta

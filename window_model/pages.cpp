@@ -26,14 +26,14 @@ void ShowMainPage(ControlAccess& controls) {
     return;
   }
   ShowAll(controls, ResultControls(), true);
-  InvalidateFractionBars(controls);
+  InvalidateFractionBars(controls, true);
 }
 
 void ShowChangeGearsPage(ControlAccess& controls) {
   ShowAll(controls, GearStockControls(), true);
   ShowAll(controls, MainPageControls(), false);
   ShowAll(controls, ResultControls(), false);
-  InvalidateFractionBars(controls);
+  InvalidateFractionBars(controls, true);
 }
 
 }  // namespace

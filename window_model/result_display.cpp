@@ -51,7 +51,8 @@ void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results
   for (const ControlId id : ShownWithResult()) controls.Show(id, true);
   controls.EnableMenuCommand(IDM_PRINT, true);
   EnableMenuBar(controls, true);
-  InvalidateFractionBars(controls);
+  // The bars only ever draw over the background or over themselves here.
+  InvalidateFractionBars(controls, false);
 }
 
 bool ShowSearchResult(ControlAccess& controls, const SearchState& state, std::size_t i) {

@@ -6,6 +6,7 @@
 
 #include "numeric/field_number.h"
 #include "resources/resource.h"
+#include "window_model/read_job.h"
 #include "window_model/result_display.h"
 
 namespace corvanta {
@@ -16,9 +17,6 @@ namespace {
 std::string Read(const ControlAccess& controls, ControlId id, std::size_t characters) {
   return controls.GetText(id, characters + 1);
 }
-
-// The display's lead line as a read of the sheet cuts it.
-constexpr std::size_t kLeadLineChars = 42;
 
 }  // namespace
 
@@ -41,7 +39,9 @@ SheetInputs ReadSheetInputs(const ControlAccess& controls) {
   in.setupRow = controls.GetSelection(IDC_HAND_CUT_CHOOSER);
   in.pitchDiameterLine = Read(controls, IDC_PITCH_DIAMETER_LINE, 40);
   in.outsideDiameterLine = Read(controls, IDC_OUTSIDE_DIAMETER_LINE, 40);
-  in.leadLine = Read(controls, IDC_LEAD_LINE, kLeadLineChars);
+  // Whole, as the screen shows it: its length grows with the lead's digits,
+  // and leads of 100 inches and more are ordinary (small helix angles).
+  in.leadLine = ReadWholeText(controls, IDC_LEAD_LINE);
   // Longer than the display ever writes, so the line is split by content.
   in.actualFeedText = Read(controls, IDC_ACTUAL_FEED_TEXT, 127);
   return in;
@@ -51,7 +51,7 @@ SheetInputs ReadDetachedSheetInputs(const ControlAccess& controls, const SolveRe
   SheetInputs inputs = ReadSheetInputs(controls);
   if (inputs.leadLine.empty() && inputs.actualFeedText.empty()) {
     if (const std::optional<ResultTexts> texts = EvaluateShownResult(controls, result)) {
-      inputs.leadLine = texts->leadLine.substr(0, kLeadLineChars);
+      inputs.leadLine = texts->leadLine;
       inputs.actualFeedText = texts->actualFeedText;
     }
   }

@@ -1,7 +1,12 @@
 // The numeric fields of the real window: the key filter, Tab, the popup's
-// "Paste" and when "&Solve" may be pressed.
+// "Paste", every other way their text can change, and when "&Solve" may be
+// pressed.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "app/numeric_field.h"
+#include "search/search_state.h"
 #include "tests/app/window_fixture.h"
 
 namespace corvanta::testing {
@@ -96,6 +101,102 @@ TEST_F(FieldEditingTest, SolveIsEnabledExactlyInsideEveryFieldsRange) {
     EXPECT_EQ(Enabled(IDC_SOLVE_BUTTON), c.valid) << c.field << " \"" << c.text << "\"";
     Retype(c.field, before);
     ASSERT_TRUE(Enabled(IDC_SOLVE_BUTTON)) << c.field << " back to \"" << before << "\"";
+  }
+}
+
+// A field's text changed while a result is on display, by a key that the
+// edit control handles itself or by an edit message from another program.
+class FieldChangeTest : public SmallStockFixture {
+ protected:
+  // A settings file may hold a feed constant that no key could type.
+  AppSettings StartSettings() const override {
+    AppSettings settings = SmallStockFixture::StartSettings();
+    settings.feedConstant = "7x";
+    return settings;
+  }
+};
+
+TEST_F(FieldChangeTest, EveryChangeGoesThroughTheRulesAndDropsTheResult) {
+  // Typed over the settings' text before any result: an Undo would bring
+  // that text back.
+  Retype(IDC_FEED_CONST, "0.075");
+  const auto send = [this](int field, UINT message, WPARAM wParam, const wchar_t* text) {
+    return [=] { SendMessageW(Item(field), message, wParam, reinterpret_cast<LPARAM>(text)); };
+  };
+  const auto press = [this](std::initializer_list<WORD> chord) {
+    return [=] { Press(IDC_HELIX_ANGLE, chord); };
+  };
+  const auto bypass = [this](UINT message, WPARAM wParam, const wchar_t* text) {
+    return [=] {  // straight to the edit control, past the field's procedure
+      HWND field = Item(IDC_HELIX_ANGLE);
+      const auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(field, GWLP_USERDATA));
+      CallWindowProcW(previous, field, message, wParam, reinterpret_cast<LPARAM>(text));
+    };
+  };
+  constexpr int kHelix = IDC_HELIX_ANGLE;
+  const struct {
+    const char* name;
+    int field;
+    const char* clipboard;  // "": left as it is
+    int selStart, selEnd;   // in the field's text ("20" in "Helix Angle:")
+    std::function<void()> change;
+    const char* text;                   // the field's text after the change
+    bool accepted;                      // false: refused with the beep, the result stays
+    const char* typedBefore = nullptr;  // typed into the field before the job
+  } cases[] = {
+      {"Delete", kHelix, "", 1, 1, press({VK_DELETE}), "2", true},
+      {"Shift+Delete", kHelix, "", 0, 1, press({VK_SHIFT, VK_DELETE}), "0", true},
+      {"Shift+Insert", kHelix, "35", 0, 2, press({VK_SHIFT, VK_INSERT}), "35", true},
+      {"Shift+Insert refused", kHelix, "a-b.c", 0, 2, press({VK_SHIFT, VK_INSERT}), "20", false},
+      {"Ctrl+Z", kHelix, "", 0, 2, press({VK_CONTROL, 'Z'}), "20", false},
+      {"popup Paste", kHelix, "45", 0, 2, send(kHelix, WM_COMMAND, kPasteItem, nullptr), "45",
+       true},
+      {"WM_PASTE", kHelix, "7", 2, 2, send(kHelix, WM_PASTE, 0, nullptr), "207", true},
+      {"WM_PASTE refused", kHelix, "1.5.1", 2, 2, send(kHelix, WM_PASTE, 0, nullptr), "20", false},
+      {"WM_CUT", kHelix, "", 1, 2, send(kHelix, WM_CUT, 0, nullptr), "2", true},
+      {"WM_CLEAR", kHelix, "", 0, 2, send(kHelix, WM_CLEAR, 0, nullptr), "", true},
+      // Undoes the job's "20" typed over "30".
+      {"WM_UNDO", kHelix, "", 0, 0, send(kHelix, WM_UNDO, 0, nullptr), "30", true, "30"},
+      {"EM_UNDO refused", IDC_FEED_CONST, "", 0, 0, send(IDC_FEED_CONST, EM_UNDO, 0, nullptr),
+       "0.075", false},
+      {"WM_SETTEXT", kHelix, "", 0, 0, send(kHelix, WM_SETTEXT, 0, L"30"), "30", true},
+      {"WM_SETTEXT refused", kHelix, "", 0, 0, send(kHelix, WM_SETTEXT, 0, L"abc"), "20", false},
+      {"EM_REPLACESEL", kHelix, "", 1, 2, send(kHelix, EM_REPLACESEL, TRUE, L"5.5"), "25.5", true},
+      {"EM_REPLACESEL refused", kHelix, "", 1, 2, send(kHelix, EM_REPLACESEL, TRUE, L"-5"), "20",
+       false},
+      {"WM_IME_CHAR refused", kHelix, "", 2, 2, send(kHelix, WM_IME_CHAR, 'x', nullptr), "20",
+       false},
+      {"past the field's procedure", kHelix, "", 0, 2, bypass(EM_REPLACESEL, TRUE, L"12"), "12",
+       true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.typedBefore) Retype(c.field, c.typedBefore);
+    SolveSmallJob();
+    const std::string result = Text(IDC_C_LINE);
+    const std::size_t results = ProgramSearchState().results.size();
+    if (*c.clipboard) SetClipboard(c.clipboard);
+    Select(c.field, c.selStart, c.selEnd);
+    Beeps().clear();
+    c.change();
+    Pump();
+    EXPECT_EQ(Text(c.field), c.text);
+    if (!c.accepted) {
+      EXPECT_EQ(Beeps(), std::vector<unsigned>{kRefusedKeyBeep});
+      EXPECT_EQ(Text(IDC_C_LINE), result);
+      EXPECT_EQ(ProgramSearchState().results.size(), results);
+      continue;
+    }
+    EXPECT_TRUE(Beeps().empty());
+    EXPECT_EQ(Text(IDC_C_LINE), "");
+    EXPECT_FALSE(Visible(IDC_RESULT_SELECTOR) || MenuEnabled(IDM_PRINT));
+    EXPECT_TRUE(ProgramSearchState().results.empty());
+    // "&Solve" and the geometry lines are as typing the same text leaves them.
+    const bool solve = Enabled(IDC_SOLVE_BUTTON);
+    const std::string geometry = Text(IDC_PITCH_DIAMETER_LINE) + Text(IDC_OUTSIDE_DIAMETER_LINE);
+    Retype(c.field, c.text);
+    EXPECT_EQ(Enabled(IDC_SOLVE_BUTTON), solve);
+    EXPECT_EQ(Text(IDC_PITCH_DIAMETER_LINE) + Text(IDC_OUTSIDE_DIAMETER_LINE), geometry);
   }
 }
 

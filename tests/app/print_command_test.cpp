@@ -1,6 +1,8 @@
 // "Print ..." for real, under Wine: the printer dialog answered from a
 // thread timer, a file-backed PostScript printer as the default printer.
-// The printed page is copied to printed_sheet.ps for the CTest PNG step.
+// The printed page is copied to printed_sheet.ps for the CTest PNG step,
+// and the screen's lead line and the narrow formula lines as composed to
+// printed_sheet.lines, which that step looks for in the page's text.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,10 +17,14 @@
 
 #include "app/print_command.h"
 #include "app/win32_controls.h"
+#include "print/setup_sheet.h"
+#include "print/sheet_text.h"
 #include "resources/resource.h"
 #include "tests/support/window_job.h"
 #include "window_model/control_roles.h"
+#include "window_model/read_job.h"
 #include "window_model/result_display.h"
+#include "window_model/sheet_inputs.h"
 
 namespace corvanta {
 namespace {
@@ -26,9 +32,12 @@ namespace {
 constexpr const wchar_t* kPrinter = L"Corvanta Sheet PostScript";
 constexpr const wchar_t* kOutput = L"C:\\corvanta-print\\sheet.ps";  // each job overwrites it
 
-// Installs Wine's PostScript driver with sheet_printer.ppd (Letter, 600 dpi,
-// Arial and Symbol mapped onto the resident Helvetica and Symbol) and the
-// printer when missing, and makes it the default. "" or what failed.
+// Installs Wine's PostScript driver with sheet_printer.ppd (Letter, 600 dpi)
+// and the printer when missing, and makes it the default. The driver keeps
+// its default font handling: no face is mapped onto a resident printer font,
+// so the sheet's TrueType faces, the narrowed one too, are downloaded with
+// the page. A mapping table left in the prefix by an earlier set-up is
+// removed. "" or what failed.
 std::string EnsureSheetPrinter() {
   wchar_t drivers[MAX_PATH] = {};
   DWORD size = 0;
@@ -63,14 +72,12 @@ std::string EnsureSheetPrinter() {
     printer = AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
     if (!printer) return "AddPrinterW failed";
   }
-  for (const auto& [face, resident] :
-       {std::pair{L"Arial", L"Helvetica"}, std::pair{L"Symbol", L"Symbol"}}) {
-    if (SetPrinterDataExW(printer, L"PrinterDriverData\\FontSubTable", face, REG_SZ,
-                          reinterpret_cast<LPBYTE>(const_cast<wchar_t*>(resident)),
-                          static_cast<DWORD>((std::wcslen(resident) + 1) * sizeof(wchar_t)))) {
-      return "SetPrinterDataExW failed";
-    }
-  }
+  // (Wine's DeletePrinterKeyW is not implemented: the key is removed where
+  // the spooler keeps it.)
+  RegDeleteTreeW(HKEY_LOCAL_MACHINE,
+                 (std::wstring(L"System\\CurrentControlSet\\Control\\Print\\Printers\\") +
+                  kPrinter + L"\\PrinterDriverData\\FontSubTable")
+                     .c_str());
   ClosePrinter(printer);
   return SetDefaultPrinterW(kPrinter) ? "" : "SetDefaultPrinterW failed";
 }
@@ -92,6 +99,29 @@ bool RemoveAllPrinters() {
   }
   EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &count);
   return needed == 0;
+}
+
+// The lines drawn in the narrow font, as UTF-8, each with the runs that
+// continue it (the psi in its Symbol face).
+std::vector<std::string> NarrowLines(const std::vector<SheetRun>& runs) {
+  std::vector<std::string> lines;
+  bool narrow = false;
+  for (const SheetRun& run : runs) {
+    if (run.positioned) narrow = run.font == SheetFontId::kNarrow;
+    if (!narrow) continue;
+    if (run.positioned) lines.emplace_back();
+    if (run.font == SheetFontId::kGreek) {
+      lines.back() += run.text == "y" ? "\u03c8" : "?";
+      continue;
+    }
+    const std::u16string text = Windows1252ToUtf16(run.text);
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.c_str());
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), size, nullptr, nullptr);
+    lines.back() += utf8.c_str();
+  }
+  return lines;
 }
 
 std::string ReadOutput() {
@@ -139,13 +169,13 @@ BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
 }
 
 // A window with the main page's controls, a menu bar of four items, and the
-// regression job with its first result shown.
+// first result of a job with a lead over 1000 inches shown.
 class PrintJob : public ::testing::Test {
  protected:
   void SetUp() override {
     if (results_.empty()) {
       MemoryControls memory;
-      results_ = testing::SolveRegressionJob(memory);
+      results_ = testing::SolveSheetJob(memory, testing::LongLeadJob());
     }
     ASSERT_FALSE(results_.empty());
     ASSERT_EQ(EnsureSheetPrinter(), "") << GetLastError();
@@ -173,12 +203,14 @@ class PrintJob : public ::testing::Test {
       SendMessageW(GetDlgItem(testWindow, id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
       SendMessageW(GetDlgItem(testWindow, id), CB_SETCURSEL, 0, 0);
     };
-    add(IDC_NUMBER_OF_TEETH, L"40");
+    const JobEntry job = testing::LongLeadJob();
+    add(IDC_NUMBER_OF_TEETH, std::to_wstring(job.teeth).c_str());
     for (int row = 0; row < 8; ++row) add(IDC_HAND_CUT_CHOOSER, std::to_wstring(row).c_str());
     Win32Controls controls(testWindow);
-    const std::pair<ControlId, const char*> texts[] = {
-        {IDC_INDEX_CONST, "30"}, {IDC_FEED_CONST, "0.075"},          {IDC_FEED_RATE, ".025"},
-        {IDC_HELIX_ANGLE, "30"}, {IDC_NORMAL_DIAMETRAL_PITCH, "10"}, {IDC_HOB_THREADS, "1"}};
+    const std::pair<ControlId, std::string> texts[] = {
+        {IDC_INDEX_CONST, job.settings.indexConstant}, {IDC_FEED_CONST, job.settings.feedConstant},
+        {IDC_FEED_RATE, job.settings.feedRate},        {IDC_HELIX_ANGLE, job.helixAngle},
+        {IDC_NORMAL_DIAMETRAL_PITCH, job.normalPitch}, {IDC_HOB_THREADS, job.hobThreads}};
     for (const auto& [id, text] : texts) controls.SetText(id, text);
     UpdateGeometry(controls);
     ShowResult(controls, results_, 0);
@@ -222,6 +254,11 @@ TEST_F(PrintJob, PrintsOnePageOfTheShownResultOnTheDefaultPrinter) {
   EXPECT_NE(page.find("%%Pages: 1"), std::string::npos);
   EXPECT_NE(page.find("media=Letter"), std::string::npos) << "not a Letter page";
   EXPECT_TRUE(CopyFileW(kOutput, L"printed_sheet.ps", FALSE));
+  std::ofstream lines("printed_sheet.lines", std::ios::binary);
+  lines << ReadWholeText(Win32Controls(testWindow), IDC_LEAD_LINE) << "\n";
+  for (const std::string& line :
+       NarrowLines(ComposeSetupSheet(ReadSheetInputs(Win32Controls(testWindow)), results_[0])))
+    lines << line << "\n";
 }
 
 // Cancelled, no printer, or no result (then the "Info" box alone, without a

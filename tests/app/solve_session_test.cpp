@@ -17,28 +17,28 @@ int CellSpinner(int teeth) { return IDC_GEAR_STOCK_SPINNER_FIRST + teeth - 16; }
 constexpr int kResultTexts[] = {IDC_INDEX_UPPER_LEFT, IDC_FEED_LOWER_RIGHT, IDC_C_LINE,
                                 IDC_FEED_ERROR_LINE, IDC_LEAD_LINE};
 
-class SolveSessionTest : public MainWindowFixture {
+class SolveSessionTest : public SmallStockFixture {
  protected:
-  // A stock of 30 to 59 teeth: the small job gives six results at once.
-  AppSettings StartSettings() const override {
-    AppSettings settings = DefaultAppSettings();
-    settings.gearStockText = std::string(14, '0') + std::string(30, '1') + "0";
-    return settings;
-  }
-
-  void SolveSmallJob() {
-    EnterJob("20", "10", 20);
-    ASSERT_TRUE(Enabled(IDC_SOLVE_BUTTON));
-    Click(IDC_SOLVE_BUTTON);
-    ASSERT_NE(Text(IDC_C_LINE), "") << "the small job found no result";
-  }
-
   // Gears 60 to 90 as well: the search then runs long enough to watch it.
   void EnterLongJob() {
     Menu(IDM_CHANGE_GEARS_PAGE);
     for (int teeth = 60; teeth <= 90; ++teeth) ClickSpinner(CellSpinner(teeth), true);
     Menu(IDM_MAIN_PAGE);
     EnterJob("20", "10", 20);
+  }
+
+  // Row 436 of the client area from x 80 to 439, after any repaint due:
+  // '#' where it is inked, '.' where not.
+  std::string BarRow() const {
+    UpdateWindow(window_);
+    HDC dc = GetDC(window_);
+    std::string row;
+    for (int x = 80; x < 440; ++x) {
+      const COLORREF pixel = GetPixel(dc, x, 436);
+      row += GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) < 3 * 128 ? '#' : '.';
+    }
+    ReleaseDC(window_, dc);
+    return row;
   }
 
   std::vector<std::string> ResultShown() const {
@@ -58,10 +58,11 @@ TEST_F(PagesMenuTest, StartsOnTheMainPageAndThePagesSwapTheControlsAndTheirItems
   EXPECT_FALSE(MenuEnabled(IDM_CHANGE_GEARS_PAGE));
   EXPECT_TRUE(MenuEnabled(IDM_MAIN_PAGE));
 
-  // Without a result the main page re-validates the job.
+  // Without a result the main page re-validates the job: "&Solve" is
+  // enabled here by hand, out of step with the fields.
   EnterJob("20", "10", 20);
-  SetWindowTextA(Item(IDC_INDEX_CONST), "0");
-  ASSERT_TRUE(Enabled(IDC_SOLVE_BUTTON));
+  Retype(IDC_INDEX_CONST, "0");
+  EnableWindow(Item(IDC_SOLVE_BUTTON), TRUE);
   Menu(IDM_MAIN_PAGE);
   EXPECT_FALSE(Visible(Cell(16)) || Visible(IDC_RESULT_CAPTION));
   EXPECT_TRUE(Visible(IDC_INDEX_CONST));
@@ -119,6 +120,17 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   EXPECT_TRUE(Visible(IDC_RESULT_SELECTOR) && Visible(IDC_LEAD_LINE));
   EXPECT_EQ(ResultShown(), shown[0]);
   EXPECT_TRUE(MenuEnabled(IDM_PRINT));
+
+  // The bars under the upper gears, drawn up to their last pixel; a change
+  // of the job takes all of them away again.
+  const std::string dots(360, '.');
+  std::string bars = dots;
+  bars.replace(84 - 80, 154 - 84, 154 - 84, '#');
+  bars.replace(363 - 80, 435 - 363, 435 - 363, '#');
+  EXPECT_EQ(BarRow(), bars);
+  Retype(IDC_HELIX_ANGLE, "21");
+  EXPECT_EQ(Text(IDC_C_LINE), "");
+  EXPECT_EQ(BarRow(), dots);
 }
 
 TEST_F(SolveSessionTest, ClosingDuringASearchStopsItThenClosesTheWindow) {

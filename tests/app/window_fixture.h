@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -95,6 +96,27 @@ class MainWindowFixture : public ::testing::Test {
       Pump();
     }
   }
+  // Keys pressed and released on the keyboard (SendInput), with the focus
+  // in the field: each key of `chord` down in order, then all up in reverse
+  // order. The keys come through the message loop as the operator's do.
+  void Press(int field, std::initializer_list<WORD> chord) {
+    SetFocus(Item(field));
+    std::vector<INPUT> inputs;
+    for (const bool up : {false, true}) {
+      for (std::size_t i = 0; i < chord.size(); ++i) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = up ? chord.begin()[chord.size() - 1 - i] : chord.begin()[i];
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        if (input.ki.wVk == VK_INSERT || input.ki.wVk == VK_DELETE)
+          input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+        inputs.push_back(input);
+      }
+    }
+    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)),
+              inputs.size());
+    Pump();
+  }
   // Types `text` over the field's whole text ("": deletes it).
   void Retype(int field, const std::string& text) {
     SetFocus(Item(field));
@@ -172,6 +194,23 @@ class MainWindowFixture : public ::testing::Test {
 
   WindowState state_;
   HWND window_ = nullptr;
+};
+
+// A stock of 30 to 59 teeth, on which the small job (helix 20, pitch 10, 20
+// teeth) gives six results at once.
+class SmallStockFixture : public MainWindowFixture {
+ protected:
+  AppSettings StartSettings() const override {
+    AppSettings settings = DefaultAppSettings();
+    settings.gearStockText = std::string(14, '0') + std::string(30, '1') + "0";
+    return settings;
+  }
+  void SolveSmallJob() {
+    EnterJob("20", "10", 20);
+    ASSERT_TRUE(Enabled(IDC_SOLVE_BUTTON));
+    Click(IDC_SOLVE_BUTTON);
+    ASSERT_NE(Text(IDC_C_LINE), "") << "the small job found no result";
+  }
 };
 
 }  // namespace corvanta::testing

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "print/sheet_content.h"
 #include "print/sheet_layout.h"
 #include "tests/support/search_job.h"
@@ -32,8 +34,8 @@ TEST(SheetText, AnglesAndFeedConstants) {
     EXPECT_EQ(FeedConstantText(typed), shown) << typed;
 }
 
-// Index constant 30, one thread, 41 teeth, row 0: X / Y is the train's P / Q
-// (C = 41, form 3, in RunByRun).
+// Index constant 30, one thread, 41 teeth, row 0: X / Y is the train's P / Q,
+// one case of each form (C = 41, form 3, in RunByRun).
 TEST(SheetText, IndexEquationsOfTheWorkedTrains) {
   const struct {
     ExactRatio c;
@@ -57,6 +59,14 @@ TEST(SheetText, IndexEquationsOfTheWorkedTrains) {
        "(5280 / 5) = 1056 = 44 x 24",
        "(176 * 41)  - 1 = 7215",
        "(7215 / 5) = 1443 = 37 x 39"},
+      {{2, 1},
+       {30, 40},
+       {36, 45},
+       1,
+       "2 * 30 * 1 = 60",
+       "(60 * 20) = 1200 = 40 x 30",
+       "(2 * 41)  - 1 = 81",
+       "(81 * 20) = 1620 = 36 x 45"},
       {{47, 2},
        {24, 47},
        {35, 44},
@@ -84,6 +94,12 @@ TEST(SheetLayout, GridOfA4800By6360Page) {
   for (const auto& [row, y] : rows) EXPECT_EQ(layout.RowY(row), y) << row;
   const std::pair<double, int> columns[] = {{0.02, 96}, {0.315, 1512}, {0.5, 2400}};
   for (const auto& [fraction, x] : columns) EXPECT_EQ(layout.ColumnX(fraction), x) << fraction;
+  // Sheet, narrow, symbol and Greek fonts: height and width.
+  const std::array<std::pair<int, int>, kSheetFontCount> sizes = {
+      {{133, 48}, {133, 33}, {208, 0}, {120, 0}}};
+  const std::array<SheetFontSpec, kSheetFontCount> fonts = SheetFonts(layout);
+  for (std::size_t i = 0; i < fonts.size(); ++i)
+    EXPECT_EQ(std::pair(fonts[i].height, fonts[i].width), sizes[i]) << i;
 }
 
 }  // namespace

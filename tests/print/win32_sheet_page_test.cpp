@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "print/win32_sheet_renderer.h"
-#include "tests/support/regression_sheet.h"
+#include "tests/support/long_lead_sheet.h"
 
 namespace corvanta {
 namespace {
@@ -29,7 +29,7 @@ bool HasInk(const std::uint32_t* pixels, int left, int top, int right, int botto
 
 // Ink at the title and at the index and feed trains, none below the last row.
 TEST(SheetPage, TitleAndGearLinesAreInked) {
-  const std::vector<SheetRun> runs = testing::RegressionSheet(false);
+  const std::vector<SheetRun> runs = testing::LongLeadSheet(false).runs;
   ASSERT_FALSE(runs.empty()) << "the search found nothing";
   const SheetLayout layout = LayoutFromPage(kWidth, kHeight, kOffsetX, kOffsetY);
   ASSERT_EQ(std::pair(layout.width, layout.height), std::pair(1600, 2120));

@@ -117,6 +117,53 @@ TEST(RegressionJob, TwoHundredTwentyFiveCandidatesAndTheBestTrain) {
     EXPECT_LE(state.results[k - 1].feedError, state.results[k].feedError) << k;
 }
 
+// One worker keeps a match only when it beats the last one kept, even
+// while fewer than 200 are kept, and puts it after those of equal error:
+// either rule decides how many distinct results remain, and which is last.
+TEST(SearchWorker, KeepsOnlyBetterMatchesEachAfterItsEquals) {
+  struct Case {
+    std::vector<int> stock;
+    std::size_t count;
+    Counts last;
+  };
+  const Case cases[] = {
+      {testing::Stock(), 62, {89, 65, 50, 46, 83, 71, 75, 59}},  // the regression job
+      {testing::Stock(20, 55), 35, {47, 24, 21, 20, 31, 29, 27, 25}},
+  };
+  for (const Case& c : cases) {
+    testing::ReadySearch search({}, c.stock);
+    search.Run(0, search.state.candidates.size());
+    std::vector<SolveResult>& results = search.state.results;
+    OrderResults(results);
+    ASSERT_FALSE(results.empty());
+    EXPECT_EQ(results.size(), c.count) << c.stock[0];
+    EXPECT_EQ(ToothCounts(results.back()), c.last) << c.stock[0];
+  }
+}
+
+// The C window narrows with the length of the feed-rate text: one feed
+// rate typed three ways, with the allowances 0.005, 0.0025 and 0.00075. A
+// feed constant above 3 is taken as its reciprocal, 3 itself as typed.
+TEST(JobValues, WindowByTheFeedRatesTextAndReciprocalFeedConstant) {
+  const double cAtUnitFeed = 3.14159265358979323846 / 10 / 0.5;  // pi / Pn / sin 30
+  const std::pair<const char*, double> feedRates[] = {
+      {".025", 0.005}, {"0.025", 0.0025}, {"0.02500", 0.00075}};
+  for (const auto& [typed, allowance] : feedRates) {
+    SearchJob job;
+    job.feedRate = typed;
+    const JobValues values = testing::ValuesOf(job);
+    EXPECT_NEAR(values.cMin.convert_to<double>(), cAtUnitFeed / (0.025 + allowance), 1e-9) << typed;
+    EXPECT_NEAR(values.cMax.convert_to<double>(), cAtUnitFeed / (0.025 - allowance), 1e-9) << typed;
+  }
+  const std::pair<const char*, double> feedConstants[] = {
+      {"0.075", 0.075}, {"3", 3}, {"13.3333", 1 / 13.3333}};
+  for (const auto& [typed, used] : feedConstants) {
+    SearchJob job;
+    job.feedConst = typed;
+    EXPECT_NEAR(testing::ValuesOf(job).feedConstant.convert_to<double>(), used, 1e-15) << typed;
+  }
+}
+
 TEST(SplitCandidates, ChunksRoundedUpAndEmptyRangesAtTheEnd) {
   using Ranges = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
   const auto split = [](std::size_t n) {

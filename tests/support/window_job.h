@@ -27,15 +27,23 @@ inline JobEntry RegressionJob(const char* helix = "30", int teeth = 40) {
   return job;
 }
 
+// The regression job at a helix of 0.6 degrees and a feed rate of .1: a
+// lead of about 1200 inches, whose lead line is 44 characters long.
+inline JobEntry LongLeadJob() {
+  JobEntry job = RegressionJob("0.6");
+  job.settings.feedRate = ".1";
+  return job;
+}
+
 // A job of the sheet tests, its geometry lines shown.
-inline void SetSheetJob(MemoryControls& controls, const char* helix = "22.5", int teeth = 41) {
-  EnterJob(controls, RegressionJob(helix, teeth));
+inline void SetSheetJob(MemoryControls& controls, const JobEntry& job = RegressionJob("22.5", 41)) {
+  EnterJob(controls, job);
   UpdateGeometry(controls);
 }
 
-// The regression job solved on one thread; the first result is then on display.
-inline std::vector<SolveResult> SolveRegressionJob(MemoryControls& controls) {
-  SetSheetJob(controls, "30", 40);
+// `job` solved on one thread; its first result is then on display.
+inline std::vector<SolveResult> SolveSheetJob(MemoryControls& controls, const JobEntry& job) {
+  SetSheetJob(controls, job);
   SearchState state;
   ThreadPlatform platform(1u);
   SolveCommand(controls, platform, state);

@@ -4,9 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "resources/resource.h"
+#include "search/search_state.h"
 #include "tests/support/exact_display.h"
+#include "tests/support/search_job.h"
 #include "tests/support/window_job.h"
+#include "window_model/clear_results.h"
+#include "window_model/fraction_bars.h"
+#include "window_model/pages.h"
 
 namespace corvanta {
 namespace {
@@ -64,6 +71,44 @@ TEST(ShowResult, EveryTextAsExactArithmeticGivesIt) {
     if (expected.feedError < 0) negative = text(IDC_FEED_ERROR_LINE).rfind("Feed Error: -", 0) == 0;
   }
   EXPECT_TRUE(negative) << "no case shows a negative feed error";
+}
+
+// Each bar is repainted over the pixels it is drawn on, with erasing only
+// where it may disappear: a shown result draws over the background or over
+// its own bars.
+TEST(FractionBars, RepaintedWhereDrawnErasedOnlyWhereTheyGoAway) {
+  using Repaint = MemoryControls::Repaint;
+  const auto bars = [](bool erase) {
+    return std::vector<Repaint>{{83, 435, 155, 437, erase}, {362, 435, 436, 437, erase}};
+  };
+  MemoryControls controls;
+  testing::SetSheetJob(controls);
+  SearchState state;
+  const struct {
+    const char* step;
+    std::function<void()> run;
+    bool erase;
+  } steps[] = {
+      {"show",
+       [&] {
+         ShowResult(controls, {testing::MakeResult({24, 41}, {24, 56}, {20, 40}, {60, 50}, "41")},
+                    0);
+       },
+       false},
+      {"page 2", [&] { ShowPage(controls, kChangeGearsPage); }, true},
+      {"page 1", [&] { ShowPage(controls, kMainPage); }, true},
+      {"clear", [&] { ClearResults(controls, state); }, true},
+  };
+  for (const auto& step : steps) {
+    step.run();
+    EXPECT_EQ(controls.TakeRepaints(), bars(step.erase)) << step.step;
+  }
+  // The rectangles are the ones the window draws the lines from.
+  const std::pair<int, int> lines[] = {{84, 154}, {363, 435}};
+  for (std::size_t i = 0; i < kFractionBars.size(); ++i) {
+    EXPECT_EQ(std::pair(kFractionBars[i].LineFromX(), kFractionBars[i].LineToX()), lines[i]);
+    EXPECT_EQ(kFractionBars[i].LineY(), 436);
+  }
 }
 }  // namespace
 }  // namespace corvanta

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "resources/resource.h"
 #include "tests/support/search_job.h"
 #include "tests/support/window_job.h"
+#include "window_model/read_job.h"
 #include "window_model/result_display.h"
 
 namespace corvanta {
@@ -21,7 +24,7 @@ TEST(WorkedSheet, RunByRun) {
   const SolveResult result = testing::MakeResult({24, 41}, {24, 56}, {20, 40}, {60, 50}, "41");
   ShowResult(controls, {result}, 0);
   const std::vector<SheetRun> runs = ComposeSetupSheet(ReadSheetInputs(controls), result);
-  const std::string lead = controls.GetText(IDC_LEAD_LINE, 43);
+  const std::string lead = ReadWholeText(controls, IDC_LEAD_LINE);
   ASSERT_EQ(lead.rfind("Lead: ", 0), 0u);
   const struct {
     bool positioned;
@@ -91,6 +94,27 @@ TEST(WorkedSheet, RunByRun) {
     } else {
       EXPECT_EQ(runs[i].text, e.text);
     }
+  }
+}
+
+// A lead of 240 inches (helix 3): the sheet prints the screen's lead line
+// whole, after the display has shown the result and on a window where no
+// display has.
+TEST(WorkedSheet, TheLeadLineOfALongLeadIsTheScreensWholeLine) {
+  MemoryControls shown, fresh;
+  const JobEntry job = testing::RegressionJob("3");
+  const std::vector<SolveResult> results = testing::SolveSheetJob(shown, job);
+  ASSERT_FALSE(results.empty());
+  testing::SetSheetJob(fresh, job);
+  const std::string screen = ReadWholeText(shown, IDC_LEAD_LINE);
+  ASSERT_EQ(screen.rfind("Lead: 240.", 0), 0u) << screen;
+  for (const SheetInputs& inputs :
+       {ReadSheetInputs(shown), ReadDetachedSheetInputs(fresh, results[0])}) {
+    const std::vector<SheetRun> runs = ComposeSetupSheet(inputs, results[0]);
+    const auto lead =
+        std::find_if(runs.begin(), runs.end(), [](const SheetRun& run) { return run.row == 10; });
+    ASSERT_NE(lead, runs.end());
+    EXPECT_EQ(lead->text, screen);
   }
 }
 
