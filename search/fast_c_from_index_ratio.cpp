@@ -84,6 +84,12 @@ Decimal100 FastCFromIndexRatio(const Decimal100& y, const IndexTerms& terms) {
   static const Decimal100 eps("1e-110");
   static const Decimal100 zero(0), largest(99999);
   constexpr int kMaxSteps = 1000;
+  // The bracket starts 100000 wide and each step halves it, the new end
+  // (a rounded midpoint below 100000) off by at most 2e-95; after k steps it
+  // is at least 100000 / 2^k - 4e-95 wide, which is more than 1e-86 for k <
+  // 300, and lo + eps < hi holds (lo + eps rounds by 1e-95 at most) without
+  // being asked.
+  constexpr int kNarrowAfter = 300;
   const Decimal100 kiT = terms.indexConstant * Decimal100(terms.hobThreads);
   const Decimal100 teeth(terms.teeth);
   const Decimal100 sign(terms.sign);
@@ -124,7 +130,7 @@ Decimal100 FastCFromIndexRatio(const Decimal100& y, const IndexTerms& terms) {
       break;
     }
     if (steps >= kMaxSteps) break;
-    if (!(lo + eps < hi)) break;
+    if (steps >= kNarrowAfter && !(lo + eps < hi)) break;
   }
   return c + eps;
 }
