@@ -43,5 +43,8 @@ set(CPACK_DEBIAN_FILE_NAME corvanta-solve_${PROJECT_VERSION}_${architecture}.deb
 set(CORVANTA_DEBIAN_PACKAGE ${CMAKE_BINARY_DIR}/${CPACK_DEBIAN_FILE_NAME})
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opened at run time when a sheet is written, so not among the libraries
+# the tool is linked with, which the line above declares.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcairo2, libfontconfig1")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -1,17 +1,17 @@
 #include "print/pdf_sheet.h"
 
-#include <cairo-pdf.h>
-#include <cairo.h>
-#include <fontconfig/fontconfig.h>
-
 #include <memory>
 #include <vector>
 
+#include "print/cairo_library.h"
 #include "print/sheet_text.h"
 
 namespace corvanta {
 
 namespace {
+
+// The loaded libraries; only called once WriteSheetPdf has loaded them.
+const CairoLibrary& Cairo() { return *LoadCairoLibrary(nullptr); }
 
 // Metrics of the Arial face (and of Liberation Sans, which fontconfig gives
 // for it and which keeps Arial's metrics), in font units per em of 2048: a
@@ -22,9 +22,9 @@ constexpr double kArialCell = 1854.0 + 434.0;
 constexpr double kArialAverageWidth = 904.0;
 
 struct CairoDeleter {
-  void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-  void operator()(cairo_t* c) const { cairo_destroy(c); }
-  void operator()(cairo_font_face_t* f) const { cairo_font_face_destroy(f); }
+  void operator()(cairo_surface_t* s) const { Cairo().surface_destroy(s); }
+  void operator()(cairo_t* c) const { Cairo().destroy(c); }
+  void operator()(cairo_font_face_t* f) const { Cairo().font_face_destroy(f); }
 };
 using Surface = std::unique_ptr<cairo_surface_t, CairoDeleter>;
 using Context = std::unique_ptr<cairo_t, CairoDeleter>;
@@ -41,10 +41,10 @@ struct PdfFont {
 // face's own ascent and descent at a known size.
 double EmForCell(cairo_t* cr, cairo_font_face_t* face, double cellHeight) {
   constexpr double kProbe = 1000.0;
-  cairo_set_font_face(cr, face);
-  cairo_set_font_size(cr, kProbe);
+  Cairo().set_font_face(cr, face);
+  Cairo().set_font_size(cr, kProbe);
   cairo_font_extents_t extents;
-  cairo_font_extents(cr, &extents);
+  Cairo().font_extents(cr, &extents);
   const double cell = extents.ascent + extents.descent;
   return cell > 0 ? cellHeight * kProbe / cell : cellHeight;
 }
@@ -53,8 +53,8 @@ PdfFont MakeFont(cairo_t* cr, const SheetFontSpec& style) {
   PdfFont font;
   const bool symbol = style.face == SheetFace::kSymbol;
   font.symbol = symbol;
-  font.face.reset(cairo_toy_font_face_create(symbol ? "Symbol" : "Arial", CAIRO_FONT_SLANT_NORMAL,
-                                             CAIRO_FONT_WEIGHT_NORMAL));
+  font.face.reset(Cairo().toy_font_face_create(symbol ? "Symbol" : "Arial", CAIRO_FONT_SLANT_NORMAL,
+                                               CAIRO_FONT_WEIGHT_NORMAL));
   double emY, emX;
   if (symbol) {
     emY = EmForCell(cr, font.face.get(), style.height);
@@ -63,11 +63,11 @@ PdfFont MakeFont(cairo_t* cr, const SheetFontSpec& style) {
     emY = style.height * kArialUnitsPerEm / kArialCell;
     emX = style.width > 0 ? style.width * kArialUnitsPerEm / kArialAverageWidth : emY;
   }
-  cairo_matrix_init_scale(&font.matrix, emX, emY);
-  cairo_set_font_face(cr, font.face.get());
-  cairo_set_font_matrix(cr, &font.matrix);
+  Cairo().matrix_init_scale(&font.matrix, emX, emY);
+  Cairo().set_font_face(cr, font.face.get());
+  Cairo().set_font_matrix(cr, &font.matrix);
   cairo_font_extents_t extents;
-  cairo_font_extents(cr, &extents);
+  Cairo().font_extents(cr, &extents);
   font.ascent = extents.ascent;
   return font;
 }
@@ -78,12 +78,12 @@ std::vector<cairo_glyph_t> GlyphsOf(cairo_t* cr, double x, double y, const std::
   cairo_glyph_t* glyphs = nullptr;
   int count = 0;
   std::vector<cairo_glyph_t> result;
-  if (cairo_scaled_font_text_to_glyphs(cairo_get_scaled_font(cr), x, y, utf8.c_str(),
-                                       static_cast<int>(utf8.size()), &glyphs, &count, nullptr,
-                                       nullptr, nullptr) == CAIRO_STATUS_SUCCESS) {
+  if (Cairo().scaled_font_text_to_glyphs(Cairo().get_scaled_font(cr), x, y, utf8.c_str(),
+                                         static_cast<int>(utf8.size()), &glyphs, &count, nullptr,
+                                         nullptr, nullptr) == CAIRO_STATUS_SUCCESS) {
     result.assign(glyphs, glyphs + count);
   }
-  cairo_glyph_free(glyphs);
+  Cairo().glyph_free(glyphs);
   for (const cairo_glyph_t& g : result) {
     if (g.index == 0) return {};
   }
@@ -109,7 +109,7 @@ SymbolGlyphs FindSymbolGlyphs(cairo_t* cr, const SheetRun& run) {
   if (found.glyphs.empty()) found.glyphs = GlyphsOf(cr, 0, 0, run.text);
   if (found.glyphs.empty()) {
     // No Symbol face at all: the nearest face the machine has for them.
-    cairo_select_font_face(cr, "Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+    Cairo().select_font_face(cr, "Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     found.glyphs = GlyphsOf(cr, 0, 0, found.unicode);
   }
   return found;
@@ -118,14 +118,14 @@ SymbolGlyphs FindSymbolGlyphs(cairo_t* cr, const SheetRun& run) {
 bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, std::string* error) {
   const PdfPage& page = kPdfLetterPage;
   const double pointsPerPixel = 72.0 / page.dotsPerInch;
-  Surface surface(cairo_pdf_surface_create(path.c_str(), page.physicalWidth * pointsPerPixel,
-                                           page.physicalHeight * pointsPerPixel));
-  Context cr(cairo_create(surface.get()));
-  cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, "Change Gears");
+  Surface surface(Cairo().pdf_surface_create(path.c_str(), page.physicalWidth * pointsPerPixel,
+                                             page.physicalHeight * pointsPerPixel));
+  Context cr(Cairo().create(surface.get()));
+  Cairo().pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, "Change Gears");
   // Device pixels of the modelled printer, origin at the printable corner.
-  cairo_scale(cr.get(), pointsPerPixel, pointsPerPixel);
-  cairo_translate(cr.get(), page.offsetX, page.offsetY);
-  cairo_set_source_rgb(cr.get(), 0, 0, 0);
+  Cairo().scale(cr.get(), pointsPerPixel, pointsPerPixel);
+  Cairo().translate(cr.get(), page.offsetX, page.offsetY);
+  Cairo().set_source_rgb(cr.get(), 0, 0, 0);
 
   const SheetLayout layout =
       LayoutFromPage(page.physicalWidth, page.physicalHeight, page.offsetX, page.offsetY);
@@ -137,8 +137,8 @@ bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, st
   double currentX = 0, currentY = 0;  // the current point, top of the cell
   for (const SheetRun& run : runs) {
     const PdfFont& font = fonts[static_cast<int>(run.font)];
-    cairo_set_font_face(cr.get(), font.face.get());
-    cairo_set_font_matrix(cr.get(), &font.matrix);
+    Cairo().set_font_face(cr.get(), font.face.get());
+    Cairo().set_font_matrix(cr.get(), &font.matrix);
     const std::string text = Windows1252ToUtf8(run.text);
     SymbolGlyphs symbol;
     if (font.symbol) symbol = FindSymbolGlyphs(cr.get(), run);
@@ -146,10 +146,10 @@ bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, st
     // The advance decides where an aligned run starts.
     cairo_text_extents_t extents{};
     if (font.symbol) {
-      cairo_glyph_extents(cr.get(), symbol.glyphs.data(), static_cast<int>(symbol.glyphs.size()),
-                          &extents);
+      Cairo().glyph_extents(cr.get(), symbol.glyphs.data(), static_cast<int>(symbol.glyphs.size()),
+                            &extents);
     } else {
-      cairo_text_extents(cr.get(), text.c_str(), &extents);
+      Cairo().text_extents(cr.get(), text.c_str(), &extents);
     }
     const double advance = extents.x_advance;
     double x = run.positioned ? layout.ColumnX(run.column) : currentX;
@@ -161,8 +161,8 @@ bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, st
       case SheetAlign::kFlow: break;
     }
     if (!font.symbol) {
-      cairo_move_to(cr.get(), x, y + font.ascent);
-      cairo_show_text(cr.get(), text.c_str());
+      Cairo().move_to(cr.get(), x, y + font.ascent);
+      Cairo().show_text(cr.get(), text.c_str());
     } else if (!symbol.glyphs.empty()) {
       for (cairo_glyph_t& g : symbol.glyphs) {
         g.x += x;
@@ -170,23 +170,23 @@ bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, st
       }
       const cairo_text_cluster_t cluster = {static_cast<int>(symbol.unicode.size()),
                                             static_cast<int>(symbol.glyphs.size())};
-      cairo_show_text_glyphs(cr.get(), symbol.unicode.c_str(),
-                             static_cast<int>(symbol.unicode.size()), symbol.glyphs.data(),
-                             static_cast<int>(symbol.glyphs.size()), &cluster, 1,
-                             static_cast<cairo_text_cluster_flags_t>(0));
+      Cairo().show_text_glyphs(cr.get(), symbol.unicode.c_str(),
+                               static_cast<int>(symbol.unicode.size()), symbol.glyphs.data(),
+                               static_cast<int>(symbol.glyphs.size()), &cluster, 1,
+                               static_cast<cairo_text_cluster_flags_t>(0));
     }
     if (run.align == SheetAlign::kFlow) {
       currentX = x + advance;
       currentY = y;
     }
   }
-  cairo_show_page(cr.get());
+  Cairo().show_page(cr.get());
   cr.reset();
-  cairo_surface_finish(surface.get());
-  const cairo_status_t status = cairo_surface_status(surface.get());
+  Cairo().surface_finish(surface.get());
+  const cairo_status_t status = Cairo().surface_status(surface.get());
 
   if (status != CAIRO_STATUS_SUCCESS) {
-    if (error) *error = cairo_status_to_string(status);
+    if (error) *error = Cairo().status_to_string(status);
     return false;
   }
   return true;
@@ -195,13 +195,14 @@ bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, st
 }  // namespace
 
 bool WriteSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, std::string* error) {
+  if (LoadCairoLibrary(error) == nullptr) return false;
   const bool written = DrawSheetPdf(runs, path, error);
   // cairo keeps the fonts it has looked up (and fontconfig's patterns) for
   // the life of the process; a tool that writes one sheet and ends has no
   // use for them, and releasing them keeps leak checkers quiet. Every cairo
   // object of the page is gone by now, as the release requires.
-  cairo_debug_reset_static_data();
-  FcFini();
+  Cairo().debug_reset_static_data();
+  Cairo().fcFini();
   return written;
 }
 

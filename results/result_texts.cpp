@@ -7,7 +7,6 @@
 #include "numeric/feed_constant.h"
 #include "numeric/number_text.h"
 #include "numeric/whole_number.h"
-#include "search/c_from_index_ratio.h"
 #include "search/search_worker.h"
 
 namespace corvanta {
@@ -76,7 +75,7 @@ std::string ActualFeedText(const Decimal100& actualFeed, const Decimal100& along
 }
 
 ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,
-                           const SolveResult& result) {
+                           const SolveResult& result, SearchMethod method) {
   const Decimal100 feedConstant = EffectiveFeedConstant(inputs.feedConstant);
   const Decimal100 radians = DegreesToRadians(inputs.helixAngle);
   const Decimal100 sinHelix = sin(radians);
@@ -87,7 +86,7 @@ ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexT
   const ToothPair& indexDenominator = result.indexDenominator;
   const Decimal100 indexRatio = (Teeth(indexNumerator.second) * Teeth(indexNumerator.first)) /
                                 (Teeth(indexDenominator.second) * Teeth(indexDenominator.first));
-  const Decimal100 c = CFromIndexRatio(indexRatio, indexTerms);
+  const Decimal100 c = CFromIndexRatioBy(method, indexRatio, indexTerms);
 
   ResultTexts texts;
   texts.indexCells = TrainCells(indexNumerator, indexDenominator);

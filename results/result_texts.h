@@ -14,6 +14,7 @@
 
 #include "numeric/number_types.h"
 #include "search/job_values.h"
+#include "search/search_method.h"
 #include "search/solve_result.h"
 
 namespace corvanta {
@@ -63,10 +64,10 @@ std::string CLineText(const Decimal100& c, const DisplayInputs& inputs,
 std::string ActualFeedText(const Decimal100& actualFeed, const Decimal100& alongHelix);
 
 // Every text of `result` for the job of `inputs`. C comes from the index
-// train by CFromIndexRatio with `indexTerms`, the terms the search used, so
-// the C shown is the C the train was found for.
+// train by the bisection of `method` with `indexTerms`, the terms the search
+// used, so the C shown is the C the train was found for.
 ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,
-                           const SolveResult& result);
+                           const SolveResult& result, SearchMethod method);
 
 }  // namespace corvanta
 

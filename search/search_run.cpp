@@ -4,6 +4,8 @@
 #include <atomic>
 #include <utility>
 
+#include "search/fast_search_worker.h"
+
 namespace corvanta {
 
 namespace {
@@ -113,9 +115,13 @@ void SearchCandidates(SolvePlatform& platform, SearchState& state, const JobValu
     WorkerContext& context = contexts[w];
     context = MakeWorkerContext(state, job, ranges[w], processors, progress);
     platform.Pause(kWorkerStartPause);
-    group.Start([&context, &failed] {
+    group.Start([&context, &failed, &state] {
       try {
-        SearchWorker(context);
+        if (state.method == SearchMethod::kLiteral) {
+          SearchWorker(context);
+        } else {
+          FastSearchWorker(context);
+        }
       } catch (...) {
         // Out of memory in the worker: its matches are lost, the others'
         // are not.

@@ -13,6 +13,7 @@ void FreeSearchLists(SearchState& state) {
   // Swapping with empties releases the storage, which clear() may keep.
   StockGears().swap(state.stockGears);
   PairTable().swap(state.pairTable);
+  state.pairIndex = PairIndex();
   std::set<Decimal100>().swap(state.seenDeviations);
   std::vector<CCandidate>().swap(state.candidates);
   std::vector<SolveResult>().swap(state.results);

@@ -7,9 +7,10 @@
 // running workers read, and the results they append, stay valid even if the
 // window is destroyed while the workers still run.
 //
-// Sharing rules while workers run: stockGears, pairTable, seenDeviations and
-// candidates are not changed (read without locks); results is only appended
-// to, under resultsMutex; stopRequested and progressCounter are atomics.
+// Sharing rules while workers run: method, stockGears, pairTable, pairIndex,
+// seenDeviations and candidates are not changed (read without locks);
+// results is only appended to, under resultsMutex; stopRequested and
+// progressCounter are atomics.
 // running and releaseRequested belong to the window's thread alone.
 #ifndef CORVANTA_SEARCH_SEARCH_STATE_H
 #define CORVANTA_SEARCH_SEARCH_STATE_H
@@ -22,14 +23,18 @@
 
 #include "numeric/number_types.h"
 #include "search/c_candidate.h"
+#include "search/pair_index.h"
 #include "search/pair_table.h"
+#include "search/search_method.h"
 #include "search/solve_result.h"
 
 namespace corvanta {
 
 struct SearchState {
+  SearchMethod method = SearchMethod::kFast;
   StockGears stockGears;
   PairTable pairTable;
+  PairIndex pairIndex;  // of pairTable, for the fast search
   std::set<Decimal100> seenDeviations;
   std::vector<CCandidate> candidates;
   std::vector<SolveResult> results;
@@ -47,8 +52,9 @@ SearchState& ProgramSearchState();
 bool SolveRunning(const SearchState& state);
 
 // The three ways the lists go:
-// - FreeSearchLists empties the five lists and frees their storage at once
-//   (the flag, the counter and the mutex are left alone);
+// - FreeSearchLists empties the five lists and the pair index and frees
+//   their storage at once (the method, the flag, the counter and the mutex
+//   are left alone);
 // - ReleaseSearchLists, at the main window's end, does the same, but while a
 //   Solve runs on `state` it asks the workers to stop and leaves the freeing
 //   to the end of that Solve, since the workers still read the lists;

@@ -9,19 +9,17 @@
 
 namespace corvanta {
 
-namespace {
-
 // Inserts after every entry of equal error, as a stable sort after an append
 // would, so the same job keeps the same entries at the cut on every build.
-void KeepMatch(std::vector<SolveResult>& best, SolveResult match) {
+std::size_t KeepMatch(std::vector<SolveResult>& best, SolveResult match) {
   const auto at = std::upper_bound(
       best.begin(), best.end(), match.feedError,
       [](const Decimal100& error, const SolveResult& kept) { return error < kept.feedError; });
+  const auto position = static_cast<std::size_t>(at - best.begin());
   best.insert(at, std::move(match));
   if (best.size() > kMaxResults) best.resize(kMaxResults);
+  return position;
 }
-
-}  // namespace
 
 Decimal100 FeedRatio(const Decimal100& c, const Decimal100& feedConstant,
                      const Decimal100& sinHelix, const Decimal100& piOverPn) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "numeric/number_types.h"
 #include "search/search_state.h"
@@ -45,6 +46,10 @@ inline constexpr std::size_t kMaxResults = 200;
 // The status-line text after `done` candidates.
 std::string ProgressText(std::uint32_t done, std::size_t candidateCount,
                          unsigned logicalProcessors);
+
+// Puts `match` into `best` (ascending by feed error) after every entry of
+// equal error, and cuts `best` to kMaxResults; returns the position it took.
+std::size_t KeepMatch(std::vector<SolveResult>& best, SolveResult match);
 
 // For each candidate of the range, the feed trains within tolerance; keeps
 // the best kMaxResults (smallest feed error first, a match only when it beats

@@ -69,7 +69,7 @@ struct Options {
   bool wholeC = false;
   std::optional<std::string> stock, settingsFile;
   std::string processors, resultCount = "10";
-  bool json = false;
+  bool json = false, literal = false;
   std::optional<std::string> sheetPath;
   std::string sheetResult = "1";
 };
@@ -174,6 +174,9 @@ Options ParseOptions(int argc, char** argv) {
   app.add_option("--results", options.resultCount, "how many results to print (default 10)")
       ->type_name("K");
   app.add_flag("--json", options.json, "print one JSON object instead of text");
+  app.add_flag("--literal", options.literal,
+               "make every comparison of the search, and of the C shown, in 100 digits (the "
+               "reference that the default, faster search gives the same results as)");
   CLI::Option* sheetOption =
       app.add_option("--sheet", options.sheetPath,
                      "also write the printed set-up sheet of one result as a one-page PDF")
@@ -207,6 +210,7 @@ struct Job {
   std::optional<unsigned> processors;
   int sheetResult = 1;
   std::size_t resultCount = 0;
+  SearchMethod method = SearchMethod::kFast;
 };
 
 // The constants and the stock a run starts from: a settings file, or the
@@ -257,6 +261,7 @@ Job BuildJob(const Options& options) {
   if (!row) Refuse(disagreement);
   entry.setupRow = *row;
   entry.wholeC = options.wholeC;
+  job.method = options.literal ? SearchMethod::kLiteral : SearchMethod::kFast;
   if (!options.processors.empty())
     job.processors = static_cast<unsigned>(
         WholeNumber(options.processors, "--processors", "the processor count", 1, 1024));
@@ -337,6 +342,7 @@ Run Solve(SolveControls& controls, const Job& job) {
 
   TerminalPlatform platform(job.processors);
   SearchState& state = ProgramSearchState();
+  state.method = job.method;
   Run run;
   run.outcome = SolveCommand(controls, platform, state);
   controls.EndProgress();
@@ -434,14 +440,15 @@ void PrintText(MemoryControls& controls, const Run& run, std::size_t shown) {
 // "Print ..." prints the result on display, and writes its sheet. "" when
 // written, else what went wrong: no such result, or a file that cannot be
 // written.
-std::string WriteSheet(ControlAccess& controls, const std::vector<SolveResult>& results,
-                       int resultNumber, const std::string& path) {
+std::string WriteSheet(ControlAccess& controls, const SearchState& state, int resultNumber,
+                       const std::string& path) {
+  const std::vector<SolveResult>& results = state.results;
   if (resultNumber < 1 || static_cast<unsigned>(resultNumber) > results.size()) {
     return "there is no result " + std::to_string(resultNumber) + " to write a sheet for (" +
            std::to_string(results.size()) + " results)";
   }
   const auto index = static_cast<std::size_t>(resultNumber - 1);
-  ShowResult(controls, results, index);
+  ShowSearchResult(controls, state, index);
   std::string error;
   if (!WriteSheetPdf(ComposeSetupSheet(ReadSheetInputs(controls), results[index]), path, &error))
     return "cannot write \"" + path + "\": " + error;
@@ -467,7 +474,7 @@ int main(int argc, char** argv) {
   std::cout.flush();
   if (options.sheetPath) {
     const std::string problem =
-        WriteSheet(controls, *run.results, job.sheetResult, *options.sheetPath);
+        WriteSheet(controls, ProgramSearchState(), job.sheetResult, *options.sheetPath);
     if (!problem.empty()) {
       std::cerr << kProgram << ": --sheet: " << problem << "\n";
       return 1;

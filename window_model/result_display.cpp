@@ -32,20 +32,22 @@ void WriteTexts(ControlAccess& controls, const ResultTexts& texts) {
 }  // namespace
 
 std::optional<ResultTexts> EvaluateShownResult(const ControlAccess& controls,
-                                               const SolveResult& result) {
+                                               const SolveResult& result, SearchMethod method) {
   const std::optional<DisplayInputs> inputs = ReadDisplayInputs(controls);
   if (!inputs) return std::nullopt;
   // The terms the search read, whole texts and all: the C shown is the C the
   // train was found for.
   const std::optional<IndexTerms> terms = ReadIndexTerms(controls);
   if (!terms) return std::nullopt;
-  return EvaluateResult(*inputs, *terms, result);
+  return EvaluateResult(*inputs, *terms, result, method);
 }
 
-void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results, std::size_t i) {
+void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results, std::size_t i,
+                SearchMethod method) {
   EnableMenuBar(controls, false);
   if (i < results.size()) {
-    if (const auto texts = EvaluateShownResult(controls, results[i])) WriteTexts(controls, *texts);
+    if (const auto texts = EvaluateShownResult(controls, results[i], method))
+      WriteTexts(controls, *texts);
   }
   for (const ControlId id : EnabledWithResult()) controls.Enable(id, true);
   for (const ControlId id : ShownWithResult()) controls.Show(id, true);
@@ -57,7 +59,7 @@ void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results
 
 bool ShowSearchResult(ControlAccess& controls, const SearchState& state, std::size_t i) {
   if (SolveRunning(state)) return false;
-  ShowResult(controls, state.results, i);
+  ShowResult(controls, state.results, i, state.method);
   return true;
 }
 

@@ -14,21 +14,24 @@
 
 namespace corvanta {
 
-// Every text of `result` for the job on the page; nullopt when the page
-// holds no job the numbers can be computed for.
+// Every text of `result` for the job on the page, its C by the bisection of
+// the search `method` that found it; nullopt when the page holds no job the
+// numbers can be computed for.
 std::optional<ResultTexts> EvaluateShownResult(const ControlAccess& controls,
-                                               const SolveResult& result);
+                                               const SolveResult& result, SearchMethod method);
 
-// Shows results[i] (i counted from 0) and ends the locked state of the
-// interface that a Solve began: the menu bar is greyed while it computes,
-// then the inputs, the result controls, "Print ..." and the menu bar are
-// enabled and shown ("&Solve" is left as it is). With no results, or an i
+// Shows results[i] (i counted from 0), found by `method`, and ends the
+// locked state of the interface that a Solve began: the menu bar is greyed
+// while it computes, then the inputs, the result controls, "Print ..." and
+// the menu bar are enabled and shown ("&Solve" is left as it is). With no results, or an i
 // beyond them, or a page whose job cannot be evaluated, no text is written
 // and only the interface is restored.
-void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results, std::size_t i);
+void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results, std::size_t i,
+                SearchMethod method);
 
-// Result navigation: ShowResult of state.results[i], refused (false) while
-// a Solve runs on `state`, whose workers are still appending to the list.
+// Result navigation: ShowResult of state.results[i] by state.method,
+// refused (false) while a Solve runs on `state`, whose workers are still
+// appending to the list.
 bool ShowSearchResult(ControlAccess& controls, const SearchState& state, std::size_t i);
 
 // The result the result selector points at (its position counts from 1),

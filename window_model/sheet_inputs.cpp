@@ -47,10 +47,11 @@ SheetInputs ReadSheetInputs(const ControlAccess& controls) {
   return in;
 }
 
-SheetInputs ReadDetachedSheetInputs(const ControlAccess& controls, const SolveResult& result) {
+SheetInputs ReadDetachedSheetInputs(const ControlAccess& controls, const SolveResult& result,
+                                    SearchMethod method) {
   SheetInputs inputs = ReadSheetInputs(controls);
   if (inputs.leadLine.empty() && inputs.actualFeedText.empty()) {
-    if (const std::optional<ResultTexts> texts = EvaluateShownResult(controls, result)) {
+    if (const std::optional<ResultTexts> texts = EvaluateShownResult(controls, result, method)) {
       inputs.leadLine = texts->leadLine;
       inputs.actualFeedText = texts->actualFeedText;
     }

@@ -3,6 +3,7 @@
 #define CORVANTA_WINDOW_MODEL_SHEET_INPUTS_H
 
 #include "print/setup_sheet.h"
+#include "search/search_method.h"
 #include "search/solve_result.h"
 #include "window_model/control_access.h"
 
@@ -12,10 +13,12 @@ namespace corvanta {
 // size the sheet has room for.
 SheetInputs ReadSheetInputs(const ControlAccess& controls);
 
-// The inputs of the sheet of `result` where no display has shown it (the
-// page tests): as above, but when the window holds no lead and actual-feed
-// lines they are evaluated here, as the display would write them.
-SheetInputs ReadDetachedSheetInputs(const ControlAccess& controls, const SolveResult& result);
+// The inputs of the sheet of `result`, found by `method`, where no display
+// has shown it (the page tests): as above, but when the window holds no lead
+// and actual-feed lines they are evaluated here, as the display would write
+// them.
+SheetInputs ReadDetachedSheetInputs(const ControlAccess& controls, const SolveResult& result,
+                                    SearchMethod method);
 
 }  // namespace corvanta
 

@@ -5,6 +5,7 @@
 
 #include "resources/resource.h"
 #include "search/candidates.h"
+#include "search/fast_candidates.h"
 #include "search/job_values.h"
 #include "search/order_results.h"
 #include "search/pair_table.h"
@@ -33,7 +34,9 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchSt
       // A field the validation passed but the 100-digit parser refuses
       // leaves no job to search: the run ends as one without candidates.
       const std::optional<JobValues> job = ReadJobValues(controls);
-      if (job) FindCandidates(state, *job);
+      if (job &&
+          (state.method == SearchMethod::kLiteral || !FastFindCandidates(state, *job, platform)))
+        FindCandidates(state, *job);
       outcome.candidates = state.candidates.size();
       if (job && !state.candidates.empty()) {
         const ProgressCallback showProgress = [&controls](const std::string& text) {
@@ -59,7 +62,7 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchSt
   EnableMenuBar(controls, true);
   for (ControlId id : UnlockedAfterSolve()) controls.Enable(id, true);
   outcome.stopped = state.stopRequested.load(std::memory_order_relaxed);
-  ShowResult(controls, state.results, 0);
+  ShowResult(controls, state.results, 0, state.method);
   return outcome;
 }
 

@@ -29,9 +29,14 @@ depended=$(tr ',|' '\n\n' <<<"$depends" | awk '{print $1}')  # the package names
 tool_in_deb=$work/extracted
 dpkg-deb -x "$deb" "$tool_in_deb"
 tool=$tool_in_deb/usr/bin/corvanta-solve
-for library in $(objdump -p "$tool" | awk '$1 == "NEEDED" {print $2}'); do
+# cairo and fontconfig are opened when a sheet is written, from the folder
+# the loader takes the C library from.
+libraries=$(objdump -p "$tool" | awk '$1 == "NEEDED" {print $2}')
+system_folder=$(dirname "$(ldd "$tool" | awk '$1 ~ /^libc\.so/ {print $3}')")
+for library in $libraries libcairo.so.2 libfontconfig.so.1; do
   # The file the loader picks, looked up in its multiarch folder (not lib32/).
   path=$(ldd "$tool" | awk -v name="$library" '$1 == name {print $3}')
+  [ -n "$path" ] || path=$system_folder/$library
   owner=$(dpkg -S "*/$(basename "$(dirname "$path")")/$library" 2>/dev/null | cut -d: -f1)
   [ -n "$owner" ] || fail "no installed package holds $library ($path)"
   grep -qxF "$owner" <<<"$depended" || fail "$library ($owner) is not in Depends"

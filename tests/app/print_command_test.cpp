@@ -213,7 +213,7 @@ class PrintJob : public ::testing::Test {
         {IDC_NORMAL_DIAMETRAL_PITCH, job.normalPitch}, {IDC_HOB_THREADS, job.hobThreads}};
     for (const auto& [id, text] : texts) controls.SetText(id, text);
     UpdateGeometry(controls);
-    ShowResult(controls, results_, 0);
+    ShowResult(controls, results_, 0, SearchMethod::kFast);
     const HWND selector = GetDlgItem(testWindow, IDC_RESULT_SELECTOR);
     SendMessageW(selector, UDM_SETRANGE32, 1, static_cast<LPARAM>(results_.size()));
     SendMessageW(selector, UDM_SETPOS32, 0, 1);

@@ -18,7 +18,8 @@ SolvedSheet LongLeadSheet(bool detached) {
   }
   MemoryControls fresh;
   SetSheetJob(fresh, LongLeadJob());
-  sheet.runs = ComposeSetupSheet(ReadDetachedSheetInputs(fresh, results[0]), results[0]);
+  sheet.runs = ComposeSetupSheet(ReadDetachedSheetInputs(fresh, results[0], SearchMethod::kFast),
+                                 results[0]);
   return sheet;
 }
 

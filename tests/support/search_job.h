@@ -9,18 +9,22 @@
 #include <vector>
 
 #include "search/candidates.h"
+#include "search/fast_candidates.h"
+#include "search/fast_search_worker.h"
 #include "search/job_values.h"
 #include "search/order_results.h"
 #include "search/pair_table.h"
 #include "search/search_run.h"
 #include "search/search_state.h"
 #include "search/search_worker.h"
+#include "search/thread_platform.h"
 
 namespace corvanta::testing {
 
-inline std::vector<int> Stock(int from = 30, int to = 90) {  // default: a fresh installation's
+// Every `step`th gear from `from` to `to`; by default a fresh installation's.
+inline std::vector<int> Stock(int from = 30, int to = 90, int step = 1) {
   std::vector<int> teeth;
-  for (int t = from; t <= to; ++t) teeth.push_back(t);
+  for (int t = from; t <= to; t += step) teeth.push_back(t);
   return teeth;
 }
 
@@ -42,18 +46,32 @@ inline JobValues ValuesOf(const SearchJob& job) {
   return MakeJobValues({Decimal100(job.indexConst), job.hobThreads, job.teeth, job.sign}, fields);
 }
 
-// The pair table and the C candidates built; Run runs one worker over a
-// range of them.
+// The pair table and the C candidates built by the literal or the fast
+// search; Run runs one worker of the same search over a range of them.
 struct ReadySearch {
   SearchState state;
   JobValues job;
-  ReadySearch(const SearchJob& setup, const std::vector<int>& stock) : job(ValuesOf(setup)) {
+  bool fastDeclined = false;  // FastFindCandidates left the job to FindCandidates
+  ReadySearch(const SearchJob& setup, const std::vector<int>& stock,
+              SearchMethod method = SearchMethod::kLiteral)
+      : job(ValuesOf(setup)) {
+    state.method = method;
     BuildPairTable(StockGears(stock.begin(), stock.end()), state);
-    FindCandidates(state, job);
+    ThreadPlatform platform;
+    if (method == SearchMethod::kLiteral) {
+      FindCandidates(state, job);
+    } else {
+      fastDeclined = !FastFindCandidates(state, job, platform);
+    }
   }
-  void Run(std::size_t begin, std::size_t end) {
+  void Run(std::size_t begin, std::size_t end, ProgressCallback progress = nullptr) {
     const WorkerRange range{static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end)};
-    SearchWorker(MakeWorkerContext(state, job, range, 0, nullptr));
+    const WorkerContext context = MakeWorkerContext(state, job, range, 0, std::move(progress));
+    if (state.method == SearchMethod::kLiteral) {
+      SearchWorker(context);
+    } else {
+      FastSearchWorker(context);
+    }
   }
 };
 

@@ -138,6 +138,15 @@ TEST(CorvantaSolve, OneAndTwoProcessorsGiveTheListsTheirSplitsImply) {
   EXPECT_EQ(lists[1].front(), lists[2].front());
 }
 
+// --literal, the search that makes every comparison in 100 digits, prints
+// what the default search prints, to the last shown digit of every result.
+TEST(CorvantaSolve, TheLiteralSearchPrintsTheSame) {
+  const ToolRun run =
+      RunTool(Job({"--processors", "2", "--results", "1000", "--json", "--literal"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(nlohmann::json::parse(run.out), RegressionJson(2));
+}
+
 TEST(CorvantaSolve, RefusesWhatTheWindowWouldRefuseWithOneLineAndStatusTwo) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
       {Job({"--index-const", "121"}),

@@ -1,5 +1,5 @@
 // The result display: every text of a result against exact arithmetic from
-// its tooth counts.
+// its tooth counts, with C from either search's bisection.
 #include "window_model/result_display.h"
 
 #include <gtest/gtest.h>
@@ -38,37 +38,42 @@ TEST(ShowResult, EveryTextAsExactArithmeticGivesIt) {
   };
   bool negative = false;
   for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
-    JobEntry job = testing::RegressionJob();
-    job.teeth = c.teeth;
-    job.setupRow = c.setupRow;
-    MemoryControls controls;
-    EnterJob(controls, job);
-    const testing::ExactJob exact{30, {3, 40}, c.teeth, 1, c.setupRow == 0 ? -1 : +1};
-    const testing::ExactDisplay expected = testing::ExpectDisplay(exact, c.trains);
+    for (const SearchMethod method : {SearchMethod::kFast, SearchMethod::kLiteral}) {
+      SCOPED_TRACE(std::to_string(&c - cases) +
+                   (method == SearchMethod::kFast ? " fast" : " literal"));
+      JobEntry job = testing::RegressionJob();
+      job.teeth = c.teeth;
+      job.setupRow = c.setupRow;
+      MemoryControls controls;
+      EnterJob(controls, job);
+      const testing::ExactJob exact{30, {3, 40}, c.teeth, 1, c.setupRow == 0 ? -1 : +1};
+      const testing::ExactDisplay expected = testing::ExpectDisplay(exact, c.trains);
 
-    const auto pair = [](const std::array<int, 2>& p) {
-      return ToothPair{static_cast<std::uint16_t>(p[0]), static_cast<std::uint16_t>(p[1])};
-    };
-    const testing::Trains& t = c.trains;
-    ShowResult(
-        controls,
-        {SolveResult{pair(t.feedDenominator), pair(t.feedNumerator), pair(t.indexDenominator),
-                     pair(t.indexNumerator), Decimal100(0), Decimal100(0)}},
-        0);
-    const auto text = [&](ControlId id) { return controls.GetText(id, 1000); };
-    EXPECT_EQ((std::array<std::string, 4>{text(IDC_INDEX_UPPER_LEFT), text(IDC_INDEX_UPPER_RIGHT),
-                                          text(IDC_INDEX_LOWER_LEFT), text(IDC_INDEX_LOWER_RIGHT)}),
-              expected.indexCells);
-    EXPECT_EQ((std::array<std::string, 4>{text(IDC_FEED_UPPER_LEFT), text(IDC_FEED_UPPER_RIGHT),
-                                          text(IDC_FEED_LOWER_LEFT), text(IDC_FEED_LOWER_RIGHT)}),
-              expected.feedCells);
-    EXPECT_EQ(text(IDC_C_LINE), c.cLine);
-    EXPECT_EQ(text(IDC_INDEX_ERROR_LINE), expected.indexErrorLine);
-    EXPECT_EQ(text(IDC_FEED_ERROR_LINE), expected.feedErrorLine);
-    EXPECT_EQ(text(IDC_ACTUAL_FEED_TEXT), expected.actualFeedText);
-    EXPECT_EQ(text(IDC_LEAD_LINE), expected.leadLine);
-    if (expected.feedError < 0) negative = text(IDC_FEED_ERROR_LINE).rfind("Feed Error: -", 0) == 0;
+      const auto pair = [](const std::array<int, 2>& p) {
+        return ToothPair{static_cast<std::uint16_t>(p[0]), static_cast<std::uint16_t>(p[1])};
+      };
+      const testing::Trains& t = c.trains;
+      ShowResult(
+          controls,
+          {SolveResult{pair(t.feedDenominator), pair(t.feedNumerator), pair(t.indexDenominator),
+                       pair(t.indexNumerator), Decimal100(0), Decimal100(0)}},
+          0, method);
+      const auto text = [&](ControlId id) { return controls.GetText(id, 1000); };
+      EXPECT_EQ(
+          (std::array<std::string, 4>{text(IDC_INDEX_UPPER_LEFT), text(IDC_INDEX_UPPER_RIGHT),
+                                      text(IDC_INDEX_LOWER_LEFT), text(IDC_INDEX_LOWER_RIGHT)}),
+          expected.indexCells);
+      EXPECT_EQ((std::array<std::string, 4>{text(IDC_FEED_UPPER_LEFT), text(IDC_FEED_UPPER_RIGHT),
+                                            text(IDC_FEED_LOWER_LEFT), text(IDC_FEED_LOWER_RIGHT)}),
+                expected.feedCells);
+      EXPECT_EQ(text(IDC_C_LINE), c.cLine);
+      EXPECT_EQ(text(IDC_INDEX_ERROR_LINE), expected.indexErrorLine);
+      EXPECT_EQ(text(IDC_FEED_ERROR_LINE), expected.feedErrorLine);
+      EXPECT_EQ(text(IDC_ACTUAL_FEED_TEXT), expected.actualFeedText);
+      EXPECT_EQ(text(IDC_LEAD_LINE), expected.leadLine);
+      if (expected.feedError < 0)
+        negative = text(IDC_FEED_ERROR_LINE).rfind("Feed Error: -", 0) == 0;
+    }
   }
   EXPECT_TRUE(negative) << "no case shows a negative feed error";
 }
@@ -92,7 +97,7 @@ TEST(FractionBars, RepaintedWhereDrawnErasedOnlyWhereTheyGoAway) {
       {"show",
        [&] {
          ShowResult(controls, {testing::MakeResult({24, 41}, {24, 56}, {20, 40}, {60, 50}, "41")},
-                    0);
+                    0, SearchMethod::kFast);
        },
        false},
       {"page 2", [&] { ShowPage(controls, kChangeGearsPage); }, true},

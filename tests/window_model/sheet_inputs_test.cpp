@@ -22,7 +22,7 @@ TEST(WorkedSheet, RunByRun) {
   MemoryControls controls;
   testing::SetSheetJob(controls);
   const SolveResult result = testing::MakeResult({24, 41}, {24, 56}, {20, 40}, {60, 50}, "41");
-  ShowResult(controls, {result}, 0);
+  ShowResult(controls, {result}, 0, SearchMethod::kFast);
   const std::vector<SheetRun> runs = ComposeSetupSheet(ReadSheetInputs(controls), result);
   const std::string lead = ReadWholeText(controls, IDC_LEAD_LINE);
   ASSERT_EQ(lead.rfind("Lead: ", 0), 0u);
@@ -109,7 +109,7 @@ TEST(WorkedSheet, TheLeadLineOfALongLeadIsTheScreensWholeLine) {
   const std::string screen = ReadWholeText(shown, IDC_LEAD_LINE);
   ASSERT_EQ(screen.rfind("Lead: 240.", 0), 0u) << screen;
   for (const SheetInputs& inputs :
-       {ReadSheetInputs(shown), ReadDetachedSheetInputs(fresh, results[0])}) {
+       {ReadSheetInputs(shown), ReadDetachedSheetInputs(fresh, results[0], SearchMethod::kFast)}) {
     const std::vector<SheetRun> runs = ComposeSetupSheet(inputs, results[0]);
     const auto lead =
         std::find_if(runs.begin(), runs.end(), [](const SheetRun& run) { return run.row == 10; });
@@ -133,7 +133,8 @@ TEST(DegenerateSheet, ComposesWhateverTheFieldsHold) {
     for (int i = 0; i < 5; ++i) controls.SetText(ids[i], j[i]);
     for (const SolveResult& r :
          {SolveResult{}, testing::MakeResult({24, 41}, {24, 56}, {20, 40}, {60, 50}, "41")}) {
-      const std::vector<SheetRun> runs = ComposeSetupSheet(ReadDetachedSheetInputs(controls, r), r);
+      const std::vector<SheetRun> runs =
+          ComposeSetupSheet(ReadDetachedSheetInputs(controls, r, SearchMethod::kFast), r);
       ASSERT_EQ(runs.size(), 33u);  // all but the five set-up lines: no row chosen
       EXPECT_EQ(runs[0].text, kSheetTitle);
     }

@@ -78,6 +78,7 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   EnterJob(controls, testing::RegressionJob());
   ScriptedPlatform platform(1), second(1);
   SearchState state;
+  state.method = SearchMethod::kLiteral;  // slow enough for the stop key to find it running
   platform.stopKey = [&] {
     for (ControlId id : ControlLockSet()) EXPECT_FALSE(controls.IsEnabled(id)) << id;
     EXPECT_FALSE(controls.IsMenuBarItemEnabled(0));
@@ -114,6 +115,7 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
     SetSmallJob(controls, c.end == End::kNoStock ? "0" : kSmallStock);
     ScriptedPlatform platform(3);
     SearchState state;
+    state.method = SearchMethod::kLiteral;  // still running when the pump first runs
     int starts = 0;
     platform.startWorker = [&] {
       return c.end == End::kOutOfMemory && ++starts == 2 ? throw std::bad_alloc() : true;

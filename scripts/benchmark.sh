@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Times the fast search against the literal one (corvanta-solve --literal)
+# on a fixed table of jobs, on this machine, in one run. Builds
+# corvanta-solve in Release without sanitizers in build/benchmark, checks
+# per job that both searches print the same (every result, each stored
+# value to 30 decimals, and the display lines of the first ten), then runs
+# each search RUNS times (default 3), alternating, and prints per job the
+# median wall time of each, their ratio and the peak memory of each.
+# Not part of the tests; run it when the machine is otherwise idle.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+runs=${RUNS:-3}
+
+# GNU time for the peak memory (Debian's package "time").
+if [ ! -x /usr/bin/time ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get install -y -qq time >/dev/null
+fi
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build/benchmark -DCMAKE_BUILD_TYPE=Release -DCORVANTA_SANITIZE=OFF \
+  "${launcher[@]}" >build/benchmark.log 2>&1
+cmake --build build/benchmark --target corvanta-solve -j"$(nproc)" >>build/benchmark.log 2>&1
+tool=build/benchmark/tools/corvanta-solve
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The first n gears of the stock (16 teeth upwards), as --stock takes them.
+first_gears() { printf '1%.0s' $(seq "$1"); echo 0; }
+default_stock=$(printf '0%.0s' $(seq 14))$(first_gears 61)  # 30 to 90 teeth
+big="--index-const 30 --feed-const 0.075 --feed-rate 0.0250 --helix 15 --ndp 12 --teeth 57"
+big+=" --hob-threads 2 --setup 5"
+regression="--index-const 30 --feed-const 0.075 --feed-rate .025 --helix 30 --ndp 10 --teeth 40"
+regression+=" --hob-threads 1 --setup 0"
+
+# name | gears | options (every job runs on 2 processors)
+jobs=(
+  "helix 30, 40 teeth, 1 thread, row 0|61|$regression --stock $default_stock"
+  "helix 15, 57 teeth, 2 threads, row 5|154|$big --stock 1"
+  "the same, whole C only|154|$big --stock 1 --whole-c"
+  "the same, 500 teeth|154|${big/--teeth 57/--teeth 500} --stock 1"
+  "the same, 24 hob threads|154|${big/--hob-threads 2/--hob-threads 24} --stock 1"
+  "helix 15, 57 teeth, 2 threads, row 5|20|$big --stock $(first_gears 20)"
+  "helix 15, 57 teeth, 2 threads, row 5|40|$big --stock $(first_gears 40)"
+  "helix 15, 57 teeth, 2 threads, row 5|80|$big --stock $(first_gears 80)"
+)
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+max() { sort -g | tail -1; }
+
+# run NAME OPTIONS...: one run; its output in $work/NAME.out, its wall time
+# (s, from the shell's clock) and peak memory (KB) appended to
+# $work/NAME.times.
+run() {
+  local name=$1 start end
+  shift
+  start=$EPOCHREALTIME
+  XDG_DATA_HOME=$work /usr/bin/time -f '%M' -o "$work/memory" \
+    "$tool" --processors 2 --json "$@" >"$work/$name.out"
+  end=$EPOCHREALTIME
+  echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", e - s }') $(cat "$work/memory")" \
+    >>"$work/$name.times"
+}
+
+echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+echo "| job | gears | candidates | literal (s) | fast (s) | literal / fast | peak memory literal / fast (MB) |"
+echo "|---|---|---|---|---|---|---|"
+failed=0
+for entry in "${jobs[@]}"; do
+  IFS='|' read -r name gears options <<<"$entry"
+  read -r -a args <<<"$options"  # one line: options without spaces inside
+  rm -f "$work"/*.times
+  run full-fast "${args[@]}" --results 200
+  run full-literal "${args[@]}" --results 200 --literal
+  if ! cmp -s "$work/full-fast.out" "$work/full-literal.out"; then
+    echo "| $name | $gears | THE OUTPUTS DIFFER |"
+    failed=1
+    continue
+  fi
+  rm -f "$work"/*.times
+  for ((k = 0; k < runs; ++k)); do
+    run literal "${args[@]}" --literal
+    run fast "${args[@]}"
+    cmp -s "$work/fast.out" "$work/literal.out" || { echo "| $name | outputs differ |"; failed=1; }
+  done
+  candidates=$(sed -n 's/^ *"candidates": \([0-9]*\).*/\1/p' "$work/fast.out")
+  literal=$(cut -d' ' -f1 "$work/literal.times" | median)
+  fast=$(cut -d' ' -f1 "$work/fast.times" | median)
+  ratio=$(awk -v l="$literal" -v f="$fast" 'BEGIN { printf "%.1f", (f > 0 ? l / f : 0) }')
+  memory_literal=$(cut -d' ' -f2 "$work/literal.times" | max)
+  memory_fast=$(cut -d' ' -f2 "$work/fast.times" | max)
+  awk -v n="$name" -v g="$gears" -v c="$candidates" -v l="$literal" -v f="$fast" -v r="$ratio" \
+    -v ml="$memory_literal" -v mf="$memory_fast" \
+    'BEGIN { printf "| %s | %s | %s | %.3f | %.3f | %s | %.1f / %.1f |\n", n, g, c, l, f, r, ml / 1024, mf / 1024 }' 
+done
+echo
+echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Medians of $runs runs each; both searches on 2 processors; outputs compared."
+exit $failed
