@@ -219,7 +219,11 @@ AppSettings StartSettings(const Options& options) {
   if (!options.settingsFile) return LoadSettings();
   const std::string& path = *options.settingsFile;
   if (!std::ifstream(path)) Refuse("--settings: cannot read \"" + path + "\"");
-  return LoadSettingsFile(PortableProfileStore(), path);
+  const LoadedSettings loaded = LoadSettingsFile(PortableProfileStore(), path);
+  if (loaded.file == ProfileFile::kTooLarge)
+    Refuse("--settings: \"" + path + "\" is too large for a settings file (over " +
+           std::to_string(kProfileFileLimit >> 20) + " MiB)");
+  return loaded.values;
 }
 
 // The job of the options, each text refused that the window would not hold.

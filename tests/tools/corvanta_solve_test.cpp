@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "resources/corvanta_version.h"
+#include "settings/profile_store.h"
 #include "tests/support/exact_display.h"
 #include "tests/support/search_job.h"
 
@@ -148,6 +149,8 @@ TEST(CorvantaSolve, TheLiteralSearchPrintsTheSame) {
 }
 
 TEST(CorvantaSolve, RefusesWhatTheWindowWouldRefuseWithOneLineAndStatusTwo) {
+  const std::string large = ::testing::TempDir() + "corvanta-large-settings.ini";
+  std::ofstream(large) << "[Settings]\r\n" << std::string(kProfileFileLimit, ';');
   const std::vector<std::pair<std::vector<std::string>, std::string>> refusals = {
       {Job({"--index-const", "121"}),
        "--index-const: \"Index Const:\" must be 1 to 120 (got \"121\")"},
@@ -164,6 +167,8 @@ TEST(CorvantaSolve, RefusesWhatTheWindowWouldRefuseWithOneLineAndStatusTwo) {
       {Job({"--setup", "2", "--cut", "climb"}),
        "--cut climb disagrees with --setup 2 (RH hob, LH gear, conventional cut)"},
       {Job({"--hob", "XX"}), "--hob: XX not in {RH,LH}"},
+      {Job({"--settings", large}),
+       "--settings: \"" + large + "\" is too large for a settings file (over 1 MiB)"},
   };
   for (const auto& [args, message] : refusals) {
     const ToolRun run = RunTool(args);
@@ -171,6 +176,7 @@ TEST(CorvantaSolve, RefusesWhatTheWindowWouldRefuseWithOneLineAndStatusTwo) {
     EXPECT_EQ(run.out, "") << message;
     EXPECT_EQ(run.err, "corvanta-solve: " + message + "\n");
   }
+  std::remove(large.c_str());
 }
 
 TEST(CorvantaSolve, PrintsTheVersionAndTakesTheSetupRowByItsMeaning) {
