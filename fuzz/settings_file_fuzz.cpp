@@ -2,11 +2,11 @@
 // in one pass, into texts no longer than their fields take; and a save over
 // it sets each key so that the next start reads exactly what was saved,
 // whatever else the file holds.
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -19,32 +19,23 @@ namespace {
 
 using namespace corvanta;
 
-// One file per fuzzing process, in memory where the system offers it.
-const std::string& SettingsPath() {
-  static const std::string path = [] {
-    const std::string folder = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    return folder + "/corvanta-settings-fuzz-" + std::to_string(::getpid()) + ".ini";
-  }();
-  return path;
-}
-
-void RemoveSettingsFile() { std::remove(SettingsPath().c_str()); }
+// An anonymous file in memory, reached through its descriptor's path: the
+// fuzzer may end the process at any moment, and then leaves no file behind.
+struct MemoryFile {
+  int fd = ::memfd_create("corvanta-settings", 0);
+  std::string path = "/proc/self/fd/" + std::to_string(fd);
+};
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  std::atexit(RemoveSettingsFile);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const MemoryFile file;
   const std::string text(reinterpret_cast<const char*>(data), size);
-  std::FILE* file = std::fopen(SettingsPath().c_str(), "wb");
-  if (file == nullptr) std::abort();
-  std::fwrite(text.data(), 1, text.size(), file);
-  std::fclose(file);
+  if (::ftruncate(file.fd, 0) != 0 ||
+      ::pwrite(file.fd, text.data(), text.size(), 0) != static_cast<ssize_t>(text.size()))
+    std::abort();
 
-  const LoadedSettings loaded = LoadSettingsFile(PortableProfileStore(), SettingsPath());
+  const LoadedSettings loaded = LoadSettingsFile(PortableProfileStore(), file.path);
   const AppSettings& s = loaded.values;
   if (loaded.file != ProfileFile::kRead || s.indexConstant.size() > kIndexConstantMaxLength ||
       s.feedConstant.size() > kFeedConstantMaxLength || s.feedRate.size() > kFeedRateMaxLength ||
