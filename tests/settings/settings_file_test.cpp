@@ -162,7 +162,7 @@ TEST_P(SettingsFileTest, FailedWriteLeavesWhatIsThereAlone) {
   EXPECT_EQ(FileBytes(Folder("blocked")), "precious");
   // A folder where the file should be.
   fs::create_directories(File("folder"));
-  EXPECT_FALSE(Save("folder"));
+  EXPECT_FALSE(Save("folder", DefaultAppSettings()));
   EXPECT_TRUE(fs::is_empty(File("folder")));
 }
 
@@ -184,8 +184,7 @@ TEST_P(SettingsFileTest, FileLargerThanTheLimitIsNotReadAndASaveReplacesIt) {
   EXPECT_EQ(loaded.file, ProfileFile::kTooLarge);
   EXPECT_EQ(loaded.values.feedRate, ".025");
 
-  ShowInControls({"77", "0.3", ".04", "01"});
-  ASSERT_TRUE(Save("over"));
+  ASSERT_TRUE(Save("over", {"77", "0.3", ".04", "01"}));
   loaded = LoadSettingsFile(*store_, File("over").string());
   EXPECT_EQ(loaded.file, ProfileFile::kRead);
   EXPECT_EQ(std::tie(loaded.values.indexConstant, loaded.values.feedRate),
@@ -214,7 +213,6 @@ TEST_P(SettingsFileTest, FailedSaveKeepsTheOldFileByteForByte) {
        }},
   };
   std::string notPossible;
-  ShowInControls({"77", "0.3", ".04", "01"});
   for (const auto& f : faults) {
     SCOPED_TRACE(f.fault);
     WriteFileBytes(File(f.fault), old);
@@ -224,7 +222,7 @@ TEST_P(SettingsFileTest, FailedSaveKeepsTheOldFileByteForByte) {
         notPossible += std::string(" ") + f.fault;
         continue;
       }
-      EXPECT_FALSE(Save(f.fault));
+      EXPECT_FALSE(Save(f.fault, {"77", "0.3", ".04", "01"}));
     }
     EXPECT_EQ(FileBytes(File(f.fault)), old);
     EXPECT_EQ(testing::FolderEntries(File(f.fault).parent_path()),
