@@ -14,7 +14,8 @@
 namespace corvanta {
 namespace {
 
-// Each bound just inside and just outside; texts as a field may hold them.
+// Each bound just inside and just outside; texts as a field may hold them,
+// and texts it holds only when they come from elsewhere.
 TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
   const std::vector<std::tuple<ControlId, std::string, bool>> cases = {
       {IDC_INDEX_CONST, "120", true},
@@ -28,7 +29,23 @@ TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
       {IDC_NORMAL_DIAMETRAL_PITCH, "0.35", true},
       {IDC_NORMAL_DIAMETRAL_PITCH, "0.349", false},
       {IDC_FEED_RATE, "0.1", true},
-      {IDC_FEED_RATE, "0.1001", false}};
+      {IDC_FEED_RATE, "0.1001", false},
+      // Typed texts read as atof reads them: empty and "." are 0.
+      {IDC_FEED_CONST, "", true},
+      {IDC_FEED_RATE, ".", true},
+      {IDC_INDEX_CONST, "007", true},
+      {IDC_INDEX_CONST, "30.", true},
+      {IDC_HELIX_ANGLE, ".5", true},
+      // Texts no typing gives, as a damaged settings file may hold them:
+      // refused even where atof reads a value in range from their start.
+      {IDC_FEED_CONST, "1e-400", false},
+      {IDC_FEED_CONST, std::string("\x01\xFF\0\x1B[2J", 7), false},
+      {IDC_FEED_CONST, "5\x8F\xC3", false},
+      {IDC_FEED_RATE, " .05", false},
+      {IDC_INDEX_CONST, "30 ", false},
+      {IDC_INDEX_CONST, "+30", false},
+      {IDC_HELIX_ANGLE, "1.2.3", false},
+      {IDC_NORMAL_DIAMETRAL_PITCH, "0x10", false}};
   for (const auto& [field, text, passes] : cases) {
     MemoryControls controls;
     EnterJob(controls, testing::RegressionJob());
@@ -142,13 +159,14 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
   }
 }
 
-// "12abc" passes the range check (the C library reads 12) but not the
-// 100-digit parser: the run ends as one without candidates, unlocked.
+// "12abc" reads as 12 to the C library but is no field number, so "&Solve"
+// stays disabled; a Solve that ran on it anyway ends as one without
+// candidates, unlocked, since the 100-digit parser refuses it.
 TEST(RunSolve, AFieldOnlyTheRangeCheckAcceptsEndsWithNoCandidates) {
   MemoryControls controls;
   SetSmallJob(controls);
   controls.SetText(IDC_FEED_CONST, "12abc");
-  ASSERT_TRUE(ValidateInputs(controls));
+  EXPECT_FALSE(ValidateInputs(controls));
   ScriptedPlatform platform(2);
   SearchState state;
   const SolveOutcome outcome = SolveCommand(controls, platform, state);
