@@ -2,8 +2,13 @@
 // scripted platform.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
+#include <new>
+#include <thread>
 
+#include "numeric/number_text.h"
 #include "resources/resource.h"
 #include "search/thread_platform.h"
 #include "tests/support/window_job.h"
@@ -157,6 +162,53 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
                   controls.IsMenuCommandEnabled(IDM_PRINT));
     }
   }
+}
+
+// Progress texts that a worker cannot hand over: out of memory inside the
+// worker's own search.
+class OutOfMemoryInAWorker : public MemoryControls {
+ public:
+  void SetText(ControlId id, std::string_view text) override {
+    if (id == IDC_C_LINE && std::this_thread::get_id() != window_ && !thrown_.exchange(true))
+      throw std::bad_alloc();
+    MemoryControls::SetText(id, text);
+  }
+
+ private:
+  const std::thread::id window_ = std::this_thread::get_id();
+  std::atomic<bool> thrown_{false};
+};
+
+// A worker the system cannot start has its range searched on the Solve's
+// own thread: the same results. Out of memory inside one worker (at its
+// first progress text, after 100 candidates) loses only its matches, and
+// the outcome says so. Either way the window is unlocked.
+TEST(RunSolve, AWorkerThatCannotStartOrRunsOutOfMemory) {
+  const auto solve = [](MemoryControls& controls, const std::string& stock, bool secondStarts) {
+    SetSmallJob(controls, stock);
+    ScriptedPlatform platform(3);
+    int starts = 0;
+    platform.startWorker = [&] { return ++starts != 2 || secondStarts; };
+    SearchState state;
+    const SolveOutcome outcome = SolveCommand(controls, platform, state);
+    EXPECT_EQ(platform.RunningWorkers(), 0u);
+    EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
+    std::vector<std::string> errors;
+    for (const SolveResult& r : state.results) errors.push_back(FixedText(r.feedError, 40));
+    return std::pair(outcome, errors);
+  };
+  MemoryControls plain, noThread;
+  const auto [plainRun, allErrors] = solve(plain, kSmallStock, true);
+  const auto [inlineRun, inlineErrors] = solve(noThread, kSmallStock, false);
+  ASSERT_FALSE(plainRun.failed || plainRun.stopped || allErrors.empty());
+  EXPECT_FALSE(inlineRun.failed || inlineRun.stopped);
+  EXPECT_EQ(inlineErrors, allErrors);
+
+  OutOfMemoryInAWorker outOfMemory;  // 112 candidates: stock of 25 to 75 teeth
+  const auto [failedRun, failedErrors] =
+      solve(outOfMemory, std::string(9, '0') + std::string(51, '1') + "0", true);
+  EXPECT_TRUE(failedRun.failed);
+  EXPECT_FALSE(failedErrors.empty());
 }
 
 // "12abc" reads as 12 to the C library but is no field number, so "&Solve"
