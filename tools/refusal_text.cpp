@@ -33,12 +33,15 @@ std::string Quoted(std::string_view text, std::size_t shown) {
 std::string OneLine(std::string_view message) {
   std::string out;
   for (unsigned char c : message) {
-    if (out.size() >= kRefusalLineBytes) return out + "...";
+    std::string piece;
     if (Printable(c)) {
-      out += static_cast<char>(c);
+      piece = static_cast<char>(c);
     } else {
-      AppendCode(out, c);
+      AppendCode(piece, c);
     }
+    // The cut comes before a piece that would not fit, never inside one.
+    if (out.size() + piece.size() > kRefusalLineBytes) return out + "...";
+    out += piece;
   }
   return out;
 }

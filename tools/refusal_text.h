@@ -23,7 +23,8 @@ std::string Quoted(std::string_view text, std::size_t shown = kEchoedBytes);
 
 // `message` as one printable line: bytes outside printable ASCII written
 // as \xNN (a backslash stays as it is, so that Quoted texts pass
-// unchanged), cut after kRefusalLineBytes bytes with "...".
+// unchanged), cut to at most kRefusalLineBytes bytes with "..." after
+// them.
 std::string OneLine(std::string_view message);
 
 }  // namespace corvanta
