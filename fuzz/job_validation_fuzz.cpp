@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "numeric/decimal_text.h"
-#include "numeric/field_number.h"
 #include "resources/resource.h"
+#include "window_model/field_rules.h"
 #include "window_model/memory_controls.h"
 #include "window_model/memory_job.h"
 #include "window_model/validate_inputs.h"
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!complete) return 0;
   for (ControlId id : kFields) {
     const std::string text = controls.GetText(id, kValidatedFieldChars + 1);
-    if (!IsFieldNumberText(text)) std::abort();
+    if (!IsFieldText(text)) std::abort();
     if (text.find_first_of("0123456789") != std::string::npos && !ParseDecimal100(text))
       std::abort();
   }

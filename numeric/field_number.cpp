@@ -12,18 +12,6 @@ double FieldDouble(std::string_view text) {
   return std::strtod(terminated.c_str(), nullptr);
 }
 
-bool IsFieldNumberText(std::string_view text) {
-  bool point = false;
-  for (char c : text) {
-    if (c == '.' && !point) {
-      point = true;
-    } else if (c < '0' || c > '9') {
-      return false;
-    }
-  }
-  return true;
-}
-
 int FieldInteger(std::string_view text) {
   const std::string terminated(text);
   const long value = std::strtol(terminated.c_str(), nullptr, 10);

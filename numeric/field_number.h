@@ -15,12 +15,6 @@ namespace corvanta {
 // strtod of the text.
 double FieldDouble(std::string_view text);
 
-// Whether `text` is one a numeric field can be typed to hold: digits and at
-// most one point, in any order, the empty text included. Anything else
-// (a sign, a blank, "1e-400", binary junk from a damaged settings file) is
-// no number of the field's, whatever strtod reads from its start.
-bool IsFieldNumberText(std::string_view text);
-
 // The text's leading decimal integer (strtol, base 10), held to the range of
 // int: a long is 64 bits with glibc and 32 with Windows, and atoi's overflow
 // is undefined, so the clamp keeps both builds on the same value.

@@ -9,12 +9,12 @@
 #include <charconv>
 #include <cstring>
 
-#include "numeric/field_number.h"
 #include "resources/corvanta_version.h"
 #include "resources/resource.h"
 #include "settings/portable_profile_store.h"
 #include "tools/refusal_text.h"
 #include "tools/unknown_option.h"
+#include "window_model/field_rules.h"
 #include "window_model/validate_inputs.h"
 
 namespace corvanta {
@@ -60,7 +60,7 @@ std::string& TextOf(JobEntry& job, const NumericField& field) {
 // window's number parsing, so it is refused here as the window's key filter
 // would refuse it.
 void CheckFieldText(const NumericField& field, const std::string& text, const std::string& source) {
-  if (!IsFieldNumberText(text) || text.size() > field.maxLength)
+  if (!IsFieldText(text) || text.size() > field.maxLength)
     Refuse(source + ": \"" + field.label + "\" must be " + std::string(FieldRangeText(field.id)) +
            " in digits and at most one point, up to " + std::to_string(field.maxLength) +
            " characters (got " + Quoted(text) + ")");

@@ -2,6 +2,7 @@
 
 #include "numeric/field_number.h"
 #include "resources/resource.h"
+#include "window_model/field_rules.h"
 
 namespace corvanta {
 
@@ -33,7 +34,7 @@ std::optional<InputProblem> FindInputProblem(const ControlAccess& controls) {
     // Written so that a NaN fails both bounds. A text no typing could give
     // (junk read from a settings file) fails too: the Solve would read it
     // as no number and find nothing.
-    if (!IsFieldNumberText(text) || !(value >= range.low) || !(value <= range.high))
+    if (!IsFieldText(text) || !(value >= range.low) || !(value <= range.high))
       return InputProblem{range.control, range.field, range.accepted};
   }
   if (controls.GetSelection(IDC_NUMBER_OF_TEETH) == kNoSelection)
