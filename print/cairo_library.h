@@ -18,7 +18,7 @@ namespace corvanta {
 #define CORVANTA_CAIRO_FUNCTIONS(X)                                                      \
   X(create) X(debug_reset_static_data) X(destroy) X(font_extents) X(font_face_destroy) \
   X(get_scaled_font) X(glyph_extents) X(glyph_free) X(matrix_init_scale) X(move_to)    \
-  X(pdf_surface_create) X(pdf_surface_set_metadata) X(scale)                           \
+  X(pdf_surface_create_for_stream) X(pdf_surface_set_metadata) X(scale)                \
   X(scaled_font_text_to_glyphs) X(select_font_face) X(set_font_face) X(set_font_matrix) \
   X(set_font_size) X(set_source_rgb) X(show_page) X(show_text) X(show_text_glyphs)     \
   X(status_to_string) X(surface_destroy) X(surface_finish) X(surface_status)           \

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "print/cairo_library.h"
+#include "print/file_replacement.h"
 #include "print/sheet_text.h"
 
 namespace corvanta {
@@ -115,11 +116,22 @@ SymbolGlyphs FindSymbolGlyphs(cairo_t* cr, const SheetRun& run) {
   return found;
 }
 
-bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, std::string* error) {
+// cairo's writes go through here, so that each one's result is seen
+// whatever the library's status says afterwards (cairo 1.16 has reported
+// success after a failed write to a file of its own).
+cairo_status_t WriteToFile(void* closure, const unsigned char* data, unsigned int length) {
+  return static_cast<FileReplacement*>(closure)->Write(data, length) ? CAIRO_STATUS_SUCCESS
+                                                                     : CAIRO_STATUS_WRITE_ERROR;
+}
+
+// Draws the page into `file`; false when cairo itself failed (the reason is
+// then recorded in `file`) or a write did.
+bool DrawSheetPdf(const std::vector<SheetRun>& runs, FileReplacement& file) {
   const PdfPage& page = kPdfLetterPage;
   const double pointsPerPixel = 72.0 / page.dotsPerInch;
-  Surface surface(Cairo().pdf_surface_create(path.c_str(), page.physicalWidth * pointsPerPixel,
-                                             page.physicalHeight * pointsPerPixel));
+  Surface surface(Cairo().pdf_surface_create_for_stream(WriteToFile, &file,
+                                                        page.physicalWidth * pointsPerPixel,
+                                                        page.physicalHeight * pointsPerPixel));
   Context cr(Cairo().create(surface.get()));
   Cairo().pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, "Change Gears");
   // Device pixels of the modelled printer, origin at the printable corner.
@@ -182,21 +194,24 @@ bool DrawSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, st
   }
   Cairo().show_page(cr.get());
   cr.reset();
+  // Finishing writes the rest of the document; nothing is written after it.
   Cairo().surface_finish(surface.get());
   const cairo_status_t status = Cairo().surface_status(surface.get());
-
-  if (status != CAIRO_STATUS_SUCCESS) {
-    if (error) *error = Cairo().status_to_string(status);
-    return false;
-  }
-  return true;
+  surface.reset();
+  // A failed write is the file's own reason; any other failure is cairo's.
+  if (status != CAIRO_STATUS_SUCCESS && file.Error().empty())
+    file.Fail(Cairo().status_to_string(status));
+  return file.Error().empty();
 }
 
 }  // namespace
 
 bool WriteSheetPdf(const std::vector<SheetRun>& runs, const std::string& path, std::string* error) {
   if (LoadCairoLibrary(error) == nullptr) return false;
-  const bool written = DrawSheetPdf(runs, path, error);
+  FileReplacement file(path);
+  // A file that cannot even be opened needs no page drawn.
+  const bool written = file.Error().empty() && DrawSheetPdf(runs, file) && file.Commit();
+  if (!written && error) *error = file.Error();
   // cairo keeps the fonts it has looked up (and fontconfig's patterns) for
   // the life of the process; a tool that writes one sheet and ends has no
   // use for them, and releasing them keeps leak checkers quiet. Every cairo

@@ -23,9 +23,12 @@ struct PdfPage {
 };
 inline constexpr PdfPage kPdfLetterPage = {600, 5100, 6600, 150, 120};
 
-// Writes `runs` to `path`. false, with the reason in *error, when the file
-// cannot be written. Releases cairo's font caches before it returns, so it
-// must not run while another thread draws with cairo.
+// Writes `runs` to `path` through a temporary file in the same folder (see
+// FileReplacement): a failure leaves no half-written file and an existing
+// sheet as it was. false, with the system's reason in *error (such as "No
+// space left on device"), when the file cannot be written. Releases
+// cairo's font caches before it returns, so it must not run while another
+// thread draws with cairo.
 bool WriteSheetPdf(const std::vector<SheetRun>& runs, const std::string& path,
                    std::string* error = nullptr);
 

@@ -16,6 +16,7 @@ packages=(
   libcairo2-dev pkg-config ghostscript  # the set-up sheet as PDF; PostScript prints to PNG
   poppler-utils                         # the sheet's picture (pdftoppm), a printed page's text (pdftotext)
   nsis help2man dpkg-dev man-db         # the installer, the Debian package and its manual page
+  clang libclang-rt-14-dev              # the fuzz targets: libFuzzer and clang's sanitizers
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything (native with sanitizers, the Windows program and its
-# installer, the release build of corvanta-solve and its Debian package) and
-# runs every test: the native ones directly, the Windows ones under Wine with
-# a private X display. Ends with CTest's summary.
+# installer, the release build of corvanta-solve and its Debian package, the
+# thread-sanitizer build of the search and the fuzz targets) and runs every
+# test: the native ones directly, the Windows ones under Wine with a private
+# X display. Ends with CTest's summary.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -12,32 +13,37 @@ mkdir -p build
 log=build/build.log
 : > "$log"
 
-build() {  # build DIR [cmake options...]
-  local dir=$1; shift
-  if ! { cmake -S . -B "build/$dir" "$@" && cmake --build "build/$dir" -j"$(nproc)"; } >>"$log" 2>&1; then
+build() {  # build DIR TARGET [cmake options...]
+  local dir=$1 target=$2; shift 2
+  if ! { cmake -S . -B "build/$dir" "$@" &&
+         cmake --build "build/$dir" --target "$target" -j"$(nproc)"; } >>"$log" 2>&1; then
     grep -E 'error|Error' "$log" | head -40
     echo "Build of $dir failed; the whole log is in $log" >&2
     exit 1
   fi
 }
-build native -DCORVANTA_SANITIZE=ON
-build windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+build native all -DCORVANTA_SANITIZE=ON
+build windows all -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 # What a shop installs: the Windows build above makes the installer; this
 # release build makes the Debian package, whose tool must give the results
 # of the tested build.
-build release -DCORVANTA_BUILD_TESTS=OFF \
+build release all -DCORVANTA_BUILD_TESTS=OFF \
   -DCORVANTA_REFERENCE_SOLVE="$root/build/native/tools/corvanta-solve"
 if ! cmake --build build/release --target package >>"$log" 2>&1; then
   echo "Packing build/release failed; the whole log is in $log" >&2
   exit 1
 fi
+# The search, the Solve and corvanta-solve under ThreadSanitizer.
+build tsan all -DCORVANTA_SANITIZE=thread
+# The fuzz targets; CTest runs each over its corpus and for a few seconds.
+build fuzz fuzzers -DCORVANTA_SANITIZE=fuzzer -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
 source scripts/wine-env.sh
 scripts/wine-prefix.sh
 
-# All three builds' tests in one CTest session.
+# Every build's tests in one CTest session.
 cat > build/CTestTestfile.cmake <<'CTEST'
-subdirs("native" "windows" "release")
+subdirs("native" "windows" "release" "tsan" "fuzz")
 CTEST
 
 source scripts/xvfb.sh

@@ -24,22 +24,18 @@ AppSettings DefaultAppSettings() {
 }
 
 AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::string>& dataFolder) {
-  return LoadSettingsFile(store, LocateSettings(dataFolder).file);
+  return LoadSettingsFile(store, LocateSettings(dataFolder).file).values;
 }
 
-AppSettings LoadSettingsFile(const ProfileStore& store, const std::string& path) {
+LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& path) {
   const AppSettings defaults = DefaultAppSettings();
-  AppSettings settings;
-  settings.indexConstant =
-      store.ReadString(path, kSection, kIndexConstantKey, defaults.indexConstant,
-                       BufferFor(kIndexConstantMaxLength));
-  settings.feedConstant = store.ReadString(path, kSection, kFeedConstantKey, defaults.feedConstant,
-                                           BufferFor(kFeedConstantMaxLength));
-  settings.feedRate = store.ReadString(path, kSection, kFeedRateKey, defaults.feedRate,
-                                       BufferFor(kFeedRateMaxLength));
-  settings.gearStockText = store.ReadString(path, kSection, kChangeGearsKey, defaults.gearStockText,
-                                            BufferFor(kGearStockTextMaxLength));
-  return settings;
+  const ProfileValues read = store.ReadStrings(
+      path, kSection,
+      {{kIndexConstantKey, defaults.indexConstant, BufferFor(kIndexConstantMaxLength)},
+       {kFeedConstantKey, defaults.feedConstant, BufferFor(kFeedConstantMaxLength)},
+       {kFeedRateKey, defaults.feedRate, BufferFor(kFeedRateMaxLength)},
+       {kChangeGearsKey, defaults.gearStockText, BufferFor(kGearStockTextMaxLength)}});
+  return {{read.values[0], read.values[1], read.values[2], read.values[3]}, read.file};
 }
 
 AppSettings LoadSettings() { return LoadSettings(SystemProfileStore(), CommonDataFolder()); }

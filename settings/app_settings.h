@@ -33,14 +33,24 @@ struct AppSettings {
 // teeth owned.
 AppSettings DefaultAppSettings();
 
+// The settings read from a file, and what became of the file: a caller
+// that can say so reports a file that was not read (too large, or no
+// regular file); the values are then the defaults.
+struct LoadedSettings {
+  AppSettings values;
+  ProfileFile file = ProfileFile::kMissing;
+};
+
 // Reads the four keys from the settings file below `dataFolder` (see
-// LocateSettings). Missing keys give their defaults; a key present with an
-// empty value gives "". Nothing is created.
+// LocateSettings), in one reading of the file. Missing keys give their
+// defaults; a key present with an empty value gives "". A file that cannot
+// be read, or is larger than kProfileFileLimit, gives every default.
+// Nothing is created, and the file is never written back.
 AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::string>& dataFolder);
 // The program's start: the system store and CommonDataFolder().
 AppSettings LoadSettings();
 // The same four keys from the settings file at `path`.
-AppSettings LoadSettingsFile(const ProfileStore& store, const std::string& path);
+LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& path);
 
 // "Save Settings": the four values go to the settings file below
 // `dataFolder`, whose folder chain is created first. Other sections, keys and

@@ -1,7 +1,6 @@
 #include "settings/ini_text.h"
 
 #include <cstddef>
-#include <vector>
 
 #include "settings/profile_store.h"
 
@@ -48,22 +47,19 @@ std::size_t ContentStart(std::string_view text) {
   return text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
 }
 
-// CR LF, LF and a lone CR all end a line.
-std::vector<Line> SplitLines(std::string_view text) {
-  std::vector<Line> lines;
-  std::size_t pos = ContentStart(text);
-  while (pos < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) {
-      lines.push_back({pos, text.size(), text.size()});
-      break;
-    }
-    std::size_t next = end + 1;
-    if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    lines.push_back({pos, end, next});
-    pos = next;
-  }
-  return lines;
+// The line that starts at `pos` (< text.size()). CR LF, LF and a lone CR
+// all end a line. Lines are taken one at a time and none is kept, so a
+// file of many lines costs no more than one pass over its bytes.
+Line LineAt(std::string_view text, std::size_t pos) {
+  std::size_t end = text.find_first_of("\r\n", pos);
+  if (end == std::string_view::npos) return {pos, text.size(), text.size()};
+  std::size_t next = end + 1;
+  if (text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
+  return {pos, end, next};
+}
+
+std::string_view TextOf(std::string_view text, const Line& line) {
+  return text.substr(line.begin, line.end - line.begin);
 }
 
 Entry Classify(std::string_view lineText) {
@@ -82,30 +78,31 @@ Entry Classify(std::string_view lineText) {
 }
 
 struct Position {
-  std::optional<std::size_t> sectionLine;
-  std::optional<std::size_t> keyLine;
-  std::size_t lastContentLine = 0;  // of the section, its header included
+  std::optional<Line> sectionLine;
+  std::optional<Line> keyLine;
+  Line lastContentLine{};  // of the section, its header included
 };
 
 // Only the first section of the name counts, as with the Windows functions:
 // a key in a later section of the same name is neither read nor rewritten.
-Position Locate(std::string_view text, const std::vector<Line>& lines, std::string_view section,
-                std::string_view key) {
+Position Locate(std::string_view text, std::string_view section, std::string_view key) {
   Position at;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    Entry e = Classify(text.substr(lines[i].begin, lines[i].end - lines[i].begin));
+  for (std::size_t pos = ContentStart(text); pos < text.size();) {
+    const Line line = LineAt(text, pos);
+    pos = line.next;
+    Entry e = Classify(TextOf(text, line));
     if (!at.sectionLine) {
       if (e.kind == LineKind::kSection && SameName(e.name, section)) {
-        at.sectionLine = i;
-        at.lastContentLine = i;
+        at.sectionLine = line;
+        at.lastContentLine = line;
       }
       continue;
     }
     if (e.kind == LineKind::kSection) break;
     if (e.kind == LineKind::kBlank) continue;
-    at.lastContentLine = i;
+    at.lastContentLine = line;
     if (SameName(e.name, key)) {
-      at.keyLine = i;
+      at.keyLine = line;
       break;
     }
   }
@@ -125,29 +122,47 @@ bool EndsAtLineStart(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
-                                            std::string_view key) {
-  std::vector<Line> lines = SplitLines(text);
-  Position at = Locate(text, lines, section, key);
-  if (!at.keyLine) return std::nullopt;
-  const Line& line = lines[*at.keyLine];
-  Entry e = Classify(text.substr(line.begin, line.end - line.begin));
-  if (!e.value) return std::nullopt;
-  std::string_view value = *e.value;
-  value = Trim(value.substr(0, value.find('\0')));
-  return std::string(Unquote(value));
+std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
+                                                          std::string_view section,
+                                                          const std::vector<std::string>& keys) {
+  std::vector<std::optional<std::string>> values(keys.size());
+  std::vector<bool> seen(keys.size(), false);
+  std::size_t unseen = keys.size();
+  bool inSection = false;
+  for (std::size_t pos = ContentStart(text); pos < text.size() && unseen > 0;) {
+    const Line line = LineAt(text, pos);
+    pos = line.next;
+    const Entry e = Classify(TextOf(text, line));
+    if (!inSection) {
+      inSection = e.kind == LineKind::kSection && SameName(e.name, section);
+      continue;
+    }
+    if (e.kind == LineKind::kSection) break;
+    if (e.kind == LineKind::kBlank) continue;
+    // A key's first line decides, as in Locate: later lines of the same
+    // name are never read.
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (seen[i] || !SameName(e.name, keys[i])) continue;
+      seen[i] = true;
+      --unseen;
+      if (!e.value) continue;
+      std::string_view value = *e.value;
+      value = Trim(value.substr(0, value.find('\0')));
+      values[i] = std::string(Unquote(value));
+    }
+  }
+  return values;
 }
 
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value) {
   value = SingleLineValue(value);
-  std::vector<Line> lines = SplitLines(text);
-  Position at = Locate(text, lines, section, key);
+  Position at = Locate(text, section, key);
   std::string out(text);
 
   if (at.keyLine) {
-    const Line& line = lines[*at.keyLine];
-    std::string rewritten(Classify(text.substr(line.begin, line.end - line.begin)).name);
+    const Line& line = *at.keyLine;
+    std::string rewritten(Classify(TextOf(text, line)).name);
     rewritten.append("=").append(value);
     out.replace(line.begin, line.end - line.begin, rewritten);
     return out;
@@ -160,7 +175,7 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
     out.append("[").append(section).append("]").append(kLineEnd).append(added);
     return out;
   }
-  const Line& last = lines[at.lastContentLine];
+  const Line& last = at.lastContentLine;
   if (last.next == last.end) {  // the file's last line, with no line end
     out.append(kLineEnd).append(added);
   } else {

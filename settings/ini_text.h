@@ -6,16 +6,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
 
-// The value of `key` in the first section named `section`, both compared
-// without regard to (ASCII) case. The value ends at a zero character, loses
-// the blanks around it and one pair of matching surrounding quotes (' or ").
-// nullopt when the section or the key is missing, or the key's first line in
-// that section has no '='.
-std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
-                                            std::string_view key);
+// The values of `keys` in the first section named `section`, names compared
+// without regard to (ASCII) case, found in one pass over the text: one per
+// key, in their order. A value ends at a zero character, loses the blanks
+// around it and one pair of matching surrounding quotes (' or "). nullopt
+// for a key that is missing, or whose first line in that section has no
+// '=', and for every key when the section is missing.
+std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
+                                                          std::string_view section,
+                                                          const std::vector<std::string>& keys);
 
 // `text` with `key` set to the single-line part of `value`:
 // - an existing key line is rewritten as "name=value", keeping the name as the

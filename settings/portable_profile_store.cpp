@@ -20,30 +20,36 @@ namespace corvanta {
 namespace fs = std::filesystem;
 namespace {
 
-std::string CutToBuffer(std::string text, std::size_t bufferSize) {
-  if (bufferSize == 0) return {};
-  if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
-  return text;
-}
+struct FileText {
+  ProfileFile file = ProfileFile::kMissing;
+  std::string text;  // when kRead
+};
 
-// The whole file, or nullopt when it cannot be read to its end. Only regular
-// files are opened: a pipe or a device at the settings path must not block
-// the program.
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
+// The whole file, up to `limit` bytes. Only regular files are opened: a
+// pipe or a device at the settings path must not block the program.
+FileText ReadFileText(const fs::path& path, std::uintmax_t limit) {
   std::error_code ec;
-  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  const fs::file_status status = fs::status(path, ec);
+  if (status.type() == fs::file_type::not_found) return {ProfileFile::kMissing, {}};
+  if (ec || status.type() != fs::file_type::regular) return {ProfileFile::kUnreadable, {}};
   std::FILE* file = std::fopen(path.string().c_str(), "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string text;
+  if (file == nullptr) return {ProfileFile::kUnreadable, {}};
+  FileText result{ProfileFile::kRead, {}};
   char chunk[4096];
   std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+    if (result.text.size() + got > limit) {
+      result = {ProfileFile::kTooLarge, {}};
+      break;
+    }
+    result.text.append(chunk, got);
+  }
   // A read that broke off half-way must not pass for the whole file: it
   // would be written back without its end.
-  bool complete = std::ferror(file) == 0;
+  if (result.file == ProfileFile::kRead && std::ferror(file) != 0)
+    result = {ProfileFile::kUnreadable, {}};
   std::fclose(file);
-  if (!complete) return std::nullopt;
-  return text;
+  return result;
 }
 
 bool SyncToDisk(std::FILE* file) {
@@ -101,14 +107,18 @@ bool ReplaceFile(const fs::path& target, const std::string& text, bool targetExi
 
 }  // namespace
 
-std::string PortableProfileStore::ReadString(const std::string& path, const std::string& section,
-                                             const std::string& key,
-                                             const std::string& defaultValue,
-                                             std::size_t bufferSize) const {
-  std::optional<std::string> text = ReadWholeFile(path);
-  std::optional<std::string> value;
-  if (text) value = FindProfileValue(*text, section, key);
-  return CutToBuffer(value ? *value : defaultValue, bufferSize);
+ProfileValues PortableProfileStore::ReadStrings(const std::string& path, const std::string& section,
+                                                const std::vector<ProfileRead>& reads) const {
+  const FileText file = ReadFileText(path, kProfileFileLimit);
+  if (file.file != ProfileFile::kRead) return DefaultValues(file.file, reads);
+  std::vector<std::string> keys;
+  for (const ProfileRead& read : reads) keys.push_back(read.key);
+  const std::vector<std::optional<std::string>> found = FindProfileValues(file.text, section, keys);
+  ProfileValues result{ProfileFile::kRead, {}};
+  for (std::size_t i = 0; i < reads.size(); ++i)
+    result.values.push_back(
+        CutToBuffer(found[i] ? *found[i] : reads[i].defaultValue, reads[i].bufferSize));
+  return result;
 }
 
 bool PortableProfileStore::WriteString(const std::string& path, const std::string& section,
@@ -125,11 +135,15 @@ bool PortableProfileStore::WriteString(const std::string& path, const std::strin
   if (ec && exists) return false;  // cannot tell what is there: leave it
   std::string text;
   if (exists) {
-    std::optional<std::string> old = ReadWholeFile(target);
-    if (!old) return false;  // replacing it would lose whatever it holds
-    text = std::move(*old);
+    FileText old = ReadFileText(target, kProfileFileLimit);
+    // Replacing a file that cannot be read would lose what it holds; one too
+    // large for any start to read holds nothing a start would see, and is
+    // replaced so that the saved values are read at the next start.
+    if (old.file == ProfileFile::kUnreadable) return false;
+    text = std::move(old.text);
   }
-  return ReplaceFile(target, WithProfileValue(text, section, key, value), exists);
+  text = WithProfileValue(text, section, key, value);
+  return ReplaceFile(target, text, exists);
 }
 
 void PortableProfileStore::Flush(const std::string& path) {

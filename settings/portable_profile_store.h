@@ -14,9 +14,8 @@ namespace corvanta {
 // that exists but cannot be read, or is no regular file, is never replaced.
 class PortableProfileStore : public ProfileStore {
  public:
-  std::string ReadString(const std::string& path, const std::string& section,
-                         const std::string& key, const std::string& defaultValue,
-                         std::size_t bufferSize) const override;
+  ProfileValues ReadStrings(const std::string& path, const std::string& section,
+                            const std::vector<ProfileRead>& reads) const override;
   bool WriteString(const std::string& path, const std::string& section, const std::string& key,
                    std::string_view value) override;
   void Flush(const std::string& path) override;

@@ -5,28 +5,56 @@
 #define CORVANTA_SETTINGS_PROFILE_STORE_H
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
+
+// A settings file is a few hundred bytes. A larger file than this is not
+// read at all: it cannot be one, and reading it would only cost time and
+// memory at every start.
+inline constexpr std::uintmax_t kProfileFileLimit = std::uintmax_t{1} << 20;
+
+// One key to read, with what GetPrivateProfileStringA is given for it.
+struct ProfileRead {
+  std::string key;
+  std::string defaultValue;
+  std::size_t bufferSize;
+};
+
+// What became of the file when its keys were read.
+enum class ProfileFile {
+  kRead,        // read; a missing section or key gave its default
+  kMissing,     // no such file: every default
+  kTooLarge,    // larger than kProfileFileLimit, left unread: every default
+  kUnreadable,  // no regular file, or reading it failed: every default
+};
+
+struct ProfileValues {
+  ProfileFile file = ProfileFile::kMissing;
+  std::vector<std::string> values;  // one per ProfileRead, in their order
+};
 
 class ProfileStore {
  public:
   virtual ~ProfileStore() = default;
 
-  // The value of `key` in section `section` of the file at `path`, as
-  // GetPrivateProfileStringA gives it into a buffer of `bufferSize`
+  // The values of `reads` in section `section` of the file at `path`, each
+  // as GetPrivateProfileStringA gives it into a buffer of its bufferSize
   // characters: names compared without regard to case, blanks around the
   // value and one pair of surrounding quotes removed, then cut to
   // bufferSize - 1 characters. A missing file, section or key, or a key line
-  // without '=', gives `defaultValue` (cut the same way).
-  virtual std::string ReadString(const std::string& path, const std::string& section,
-                                 const std::string& key, const std::string& defaultValue,
-                                 std::size_t bufferSize) const = 0;
+  // without '=', gives the key's defaultValue (cut the same way).
+  virtual ProfileValues ReadStrings(const std::string& path, const std::string& section,
+                                    const std::vector<ProfileRead>& reads) const = 0;
 
   // Sets the key, creating the file and the section when missing and keeping
   // every other line. A value is one line: it is written up to its first line
   // break or zero character, so that no value can add keys or sections.
+  // A file larger than kProfileFileLimit, which no start reads, is replaced
+  // by one that holds only this key, so that a save is never in vain.
   // False when the file could not be written; the file is then as it was.
   virtual bool WriteString(const std::string& path, const std::string& section,
                            const std::string& key, std::string_view value) = 0;
@@ -46,6 +74,22 @@ ProfileStore& SystemProfileStore();
 // The part of `value` that a single INI line can hold.
 inline std::string_view SingleLineValue(std::string_view value) {
   return value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+}
+
+// What a buffer of `bufferSize` characters keeps of `text`, one of them
+// being the terminating zero.
+inline std::string CutToBuffer(std::string text, std::size_t bufferSize) {
+  if (bufferSize == 0) return {};
+  if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
+  return text;
+}
+
+// Every default of `reads`, for a file that gave none of the values.
+inline ProfileValues DefaultValues(ProfileFile file, const std::vector<ProfileRead>& reads) {
+  ProfileValues result{file, {}};
+  for (const ProfileRead& read : reads)
+    result.values.push_back(CutToBuffer(read.defaultValue, read.bufferSize));
+  return result;
 }
 
 }  // namespace corvanta

@@ -9,9 +9,8 @@ namespace corvanta {
 
 class Win32ProfileStore : public ProfileStore {
  public:
-  std::string ReadString(const std::string& path, const std::string& section,
-                         const std::string& key, const std::string& defaultValue,
-                         std::size_t bufferSize) const override;
+  ProfileValues ReadStrings(const std::string& path, const std::string& section,
+                            const std::vector<ProfileRead>& reads) const override;
   bool WriteString(const std::string& path, const std::string& section, const std::string& key,
                    std::string_view value) override;
   void Flush(const std::string& path) override;

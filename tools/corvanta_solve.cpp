@@ -8,15 +8,11 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <map>
 #include <mutex>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -25,14 +21,11 @@
 
 #include "numeric/number_text.h"
 #include "print/pdf_sheet.h"
-#include "resources/corvanta_version.h"
 #include "resources/resource.h"
 #include "search/order_results.h"
 #include "search/thread_platform.h"
-#include "settings/app_settings.h"
-#include "settings/portable_profile_store.h"
-#include "tools/setup_options.h"
-#include "tools/unknown_option.h"
+#include "tools/refusal_text.h"
+#include "tools/solve_options.h"
 #include "window_model/memory_job.h"
 #include "window_model/result_display.h"
 #include "window_model/sheet_inputs.h"
@@ -44,7 +37,6 @@ namespace {
 
 using namespace corvanta;
 
-constexpr const char* kProgram = "corvanta-solve";
 constexpr int kRefused = 2;
 constexpr int kInterrupted = 130;  // the shell's code for a stop by Ctrl+C
 
@@ -53,224 +45,6 @@ std::atomic<bool> interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
 extern "C" void OnInterrupt(int) { interrupted.store(true); }
-
-// Refuses the job: one line on standard error, and the status of a refusal.
-[[noreturn]] void Refuse(const std::string& message) {
-  std::cerr << kProgram << ": " << message << "\n";
-  std::exit(kRefused);
-}
-
-// The command line as given.
-struct Options {
-  std::optional<std::string> indexConst, feedConst, feedRate, helix, pitch;
-  std::string teeth, hobThreads = "1", setupRow = "0";
-  bool setupGiven = false;
-  SetupMeaning setupMeaning;
-  bool wholeC = false;
-  std::optional<std::string> stock, settingsFile;
-  std::string processors, resultCount = "10";
-  bool json = false, literal = false;
-  std::optional<std::string> sheetPath;
-  std::string sheetResult = "1";
-};
-
-// The five numeric fields: their option and label, the most characters the
-// window lets them hold (typed, or set from the settings file), the option
-// that gives their text, and what the text fills: a saved setting, which the
-// option replaces, or a text of the job alone.
-struct NumericField {
-  ControlId id;
-  const char* option;
-  const char* label;
-  std::size_t maxLength;
-  std::optional<std::string> Options::*given;
-  std::string AppSettings::*setting;  // nullptr: no saved setting
-  std::string JobEntry::*jobText;     // where there is no setting
-};
-
-// The saved ones first: their texts are checked before the rest.
-constexpr NumericField kNumericFields[] = {
-    {IDC_INDEX_CONST, "--index-const", "Index Const:", kIndexConstantMaxLength,
-     &Options::indexConst, &AppSettings::indexConstant, nullptr},
-    {IDC_FEED_CONST, "--feed-const", "Feed Const:", kFeedConstantMaxLength, &Options::feedConst,
-     &AppSettings::feedConstant, nullptr},
-    {IDC_FEED_RATE, "--feed-rate", "Feed Rate:", kFeedRateMaxLength, &Options::feedRate,
-     &AppSettings::feedRate, nullptr},
-    {IDC_HELIX_ANGLE, "--helix", "Helix Angle:", 33, &Options::helix, nullptr,
-     &JobEntry::helixAngle},
-    {IDC_NORMAL_DIAMETRAL_PITCH, "--ndp", "Normal Diametral Pitch:", 33, &Options::pitch, nullptr,
-     &JobEntry::normalPitch},
-};
-
-std::string& TextOf(JobEntry& job, const NumericField& field) {
-  return field.setting != nullptr ? job.settings.*field.setting : job.*field.jobText;
-}
-
-// A text the field itself could hold: digits and at most one point, within
-// its length. Anything else (a sign, a letter, "1e5") never reaches the
-// window's number parsing, so it is refused here as the window's key filter
-// would refuse it.
-void CheckFieldText(const NumericField& field, const std::string& text, const std::string& source) {
-  const std::size_t digits = static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
-  const std::size_t points = static_cast<std::size_t>(std::count(text.begin(), text.end(), '.'));
-  if (digits + points != text.size() || points > 1 || text.size() > field.maxLength)
-    Refuse(source + ": \"" + field.label + "\" takes digits and at most one point, up to " +
-           std::to_string(field.maxLength) + " characters (got \"" + text + "\")");
-}
-
-// A whole number from `low` to `high`, or a refusal naming the field.
-int WholeNumber(const std::string& text, const std::string& option, const std::string& label,
-                int low, int high) {
-  int value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value, 10);
-  if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
-    Refuse(option + ": " + label + " must be a whole number from " + std::to_string(low) + " to " +
-           std::to_string(high) + " (got \"" + text + "\")");
-  return value;
-}
-
-// The command line, or its end: --help and --version print their text and
-// end the program, anything the parser refuses is a refusal.
-Options ParseOptions(int argc, char** argv) {
-  CLI::App app{
-      "Finds the index and feed change gears for hobbing a helical gear without a "
-      "differential, as the Corvanta window does, and prints the results it would show.",
-      kProgram};
-  app.set_version_flag("--version", std::string(kProgram) + " " + CORVANTA_VERSION,
-                       "print the version and exit");
-  // Unknown options are refused below, with the nearest known one.
-  app.allow_extras();
-  Options options;
-  app.add_option("--index-const", options.indexConst,
-                 "\"Index Const:\" (default: the saved settings)");
-  app.add_option("--feed-const", options.feedConst,
-                 "\"Feed Const:\" (default: the saved settings)");
-  app.add_option("--feed-rate", options.feedRate, "\"Feed Rate:\" (default: the saved settings)");
-  app.add_option("--helix", options.helix, "\"Helix Angle:\" in degrees");
-  app.add_option("--ndp", options.pitch, "\"Normal Diametral Pitch:\"");
-  app.add_option("--teeth", options.teeth, "\"Number of Teeth:\", 1 to 500")->type_name("N");
-  app.add_option("--hob-threads", options.hobThreads, "\"Hob Threads:\", 1 to 24 (default 1)")
-      ->type_name("T");
-  CLI::Option* setupOption =
-      app.add_option("--setup", options.setupRow,
-                     "machine set-up row of the hand/cut table, 0 to 7 (default 0)")
-          ->type_name("ROW");
-  AddSetupMeaningOptions(app, options.setupMeaning);
-  app.add_flag("--whole-c", options.wholeC, "\"Use Whole C Constants Only\"");
-  app.add_option("--stock", options.stock,
-                 "the gear stock as the settings file keeps it: character k is '1' when the "
-                 "gear with 16 + k teeth is owned; a short text repeats its last character "
-                 "(default: the saved settings)");
-  app.add_option("--settings", options.settingsFile,
-                 "read the constants, the feed rate and the stock from this settings file; "
-                 "options given as well take precedence")
-      ->type_name("FILE");
-  app.add_option("--processors", options.processors,
-                 "logical processors to split the search over (default: all); the result "
-                 "list depends on the split")
-      ->type_name("P");
-  app.add_option("--results", options.resultCount, "how many results to print (default 10)")
-      ->type_name("K");
-  app.add_flag("--json", options.json, "print one JSON object instead of text");
-  app.add_flag("--literal", options.literal,
-               "make every comparison of the search, and of the C shown, in 100 digits (the "
-               "reference that the default, faster search gives the same results as)");
-  CLI::Option* sheetOption =
-      app.add_option("--sheet", options.sheetPath,
-                     "also write the printed set-up sheet of one result as a one-page PDF")
-          ->type_name("FILE.pdf");
-  app.add_option("--sheet-result", options.sheetResult,
-                 "the result whose sheet --sheet writes, counted from 1 (default 1)")
-      ->type_name("N")
-      ->needs(sheetOption);
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    std::cout << app.help();
-    std::exit(0);
-  } catch (const CLI::CallForVersion& version) {
-    std::cout << version.what() << "\n";
-    std::exit(0);
-  } catch (const CLI::ParseError& error) {
-    Refuse(error.what());
-  }
-  if (!app.remaining().empty()) Refuse(LeftOverRefusal(app));
-  options.setupGiven = setupOption->count() > 0;
-  return options;
-}
-
-// The job, and what the run does with it.
-struct Job {
-  JobEntry entry;
-  // Where the text of each control came from (an option, or the settings),
-  // for a refusal of what it holds.
-  std::map<ControlId, std::string> sourceOf;
-  std::optional<unsigned> processors;
-  int sheetResult = 1;
-  std::size_t resultCount = 0;
-  SearchMethod method = SearchMethod::kFast;
-};
-
-// The constants and the stock a run starts from: a settings file, or the
-// program's own saved settings (their defaults when there are none).
-AppSettings StartSettings(const Options& options) {
-  if (!options.settingsFile) return LoadSettings();
-  const std::string& path = *options.settingsFile;
-  if (!std::ifstream(path)) Refuse("--settings: cannot read \"" + path + "\"");
-  return LoadSettingsFile(PortableProfileStore(), path);
-}
-
-// The job of the options, each text refused that the window would not hold.
-Job BuildJob(const Options& options) {
-  Job job;
-  JobEntry& entry = job.entry;
-  entry.settings = StartSettings(options);
-  const std::string settingsSource =
-      options.settingsFile ? "--settings " + *options.settingsFile : "saved settings";
-  job.sourceOf[IDC_NUMBER_OF_TEETH] = "--teeth";
-  const auto fill = [&](const NumericField& field) {
-    const std::optional<std::string>& given = options.*field.given;
-    std::string& text = TextOf(entry, field);
-    if (given) text = *given;
-    job.sourceOf[field.id] = given || !field.setting ? field.option : settingsSource;
-    CheckFieldText(field, text, job.sourceOf[field.id]);
-  };
-  for (const NumericField& field : kNumericFields)
-    if (field.setting) fill(field);
-  if (options.stock) {
-    const std::string& stock = *options.stock;
-    if (stock.size() > kGearStockTextMaxLength ||
-        stock.find_first_not_of("01") != std::string::npos)
-      Refuse("--stock: the gear stock takes up to 154 characters '0' and '1' (got \"" + stock +
-             "\")");
-    entry.settings.gearStockText = stock;
-  }
-  for (const NumericField& field : kNumericFields)
-    if (!field.setting) fill(field);
-
-  if (options.teeth.empty()) Refuse("--teeth: \"Number of Teeth:\" must be chosen, 1 to 500");
-  entry.teeth = WholeNumber(options.teeth, "--teeth", "\"Number of Teeth:\"", 1, 500);
-  entry.hobThreads =
-      std::to_string(WholeNumber(options.hobThreads, "--hob-threads", "\"Hob Threads:\"", 1, 24));
-  entry.setupRow = WholeNumber(options.setupRow, "--setup", "the set-up row", 0, 7);
-  std::string disagreement;
-  const std::optional<int> row =
-      ChooseSetupRow(entry.setupRow, options.setupGiven, options.setupMeaning, &disagreement);
-  if (!row) Refuse(disagreement);
-  entry.setupRow = *row;
-  entry.wholeC = options.wholeC;
-  job.method = options.literal ? SearchMethod::kLiteral : SearchMethod::kFast;
-  if (!options.processors.empty())
-    job.processors = static_cast<unsigned>(
-        WholeNumber(options.processors, "--processors", "the processor count", 1, 1024));
-  job.sheetResult =
-      WholeNumber(options.sheetResult, "--sheet-result", "the result number", 1, 1000000);
-  job.resultCount = static_cast<std::size_t>(
-      WholeNumber(options.resultCount, "--results", "the number of results", 0, 1000000));
-  return job;
-}
 
 // In-memory controls that show the status line on a terminal while a
 // search runs, as the window shows it in its "C: " line.
@@ -314,14 +88,14 @@ class TerminalPlatform : public ThreadPlatform {
 
 // The window's own validation, which keeps "&Solve" disabled for a job it
 // refuses: the job is refused here in its words.
-void RefuseInvalidInput(SolveControls& controls, const Job& job) {
+void RefuseInvalidInput(SolveControls& controls, const SolveJob& job) {
   UpdateGeometry(controls);
   ValidateInputs(controls);
   if (const auto problem = FindInputProblem(controls)) {
     const auto source = job.sourceOf.find(problem->control);
-    Refuse((source != job.sourceOf.end() ? source->second : "") + ": \"" + problem->field +
-           "\" must be " + problem->accepted + " (got \"" +
-           controls.GetText(problem->control, 1024) + "\")");
+    throw Refusal{(source != job.sourceOf.end() ? source->second : "") + ": \"" + problem->field +
+                  "\" must be " + problem->accepted + " (got " +
+                  Quoted(controls.GetText(problem->control, 1024)) + ")"};
   }
 }
 
@@ -333,7 +107,7 @@ struct Run {
 };
 
 // "&Solve", with Ctrl+C as the stop key.
-Run Solve(SolveControls& controls, const Job& job) {
+Run Solve(SolveControls& controls, const SolveJob& job) {
   struct sigaction action {};
   action.sa_handler = OnInterrupt;
   action.sa_flags = SA_RESETHAND;  // a second Ctrl+C ends the program at once
@@ -451,18 +225,29 @@ std::string WriteSheet(ControlAccess& controls, const SearchState& state, int re
   ShowSearchResult(controls, state, index);
   std::string error;
   if (!WriteSheetPdf(ComposeSetupSheet(ReadSheetInputs(controls), results[index]), path, &error))
-    return "cannot write \"" + path + "\": " + error;
+    return "cannot write " + Quoted(path, kEchoedPathBytes) + ": " + error;
   return {};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const Options options = ParseOptions(argc, argv);
-  const Job job = BuildJob(options);
+  SolveOptions options;
+  SolveJob job;
   SolveControls controls(isatty(STDERR_FILENO) == 1);
-  EnterJob(controls, job.entry);
-  RefuseInvalidInput(controls, job);
+  try {
+    options = ParseSolveOptions(argc, argv);
+    if (!options.help.empty()) {
+      std::cout << options.help;
+      return 0;
+    }
+    job = BuildSolveJob(options, StartSettings(options));
+    EnterJob(controls, job.entry);
+    RefuseInvalidInput(controls, job);
+  } catch (const Refusal& refusal) {
+    std::cerr << kSolveProgram << ": " << OneLine(refusal.message) << "\n";
+    return kRefused;
+  }
 
   const Run run = Solve(controls, job);
   const std::size_t shown = std::min(job.resultCount, run.results->size());
@@ -476,15 +261,15 @@ int main(int argc, char** argv) {
     const std::string problem =
         WriteSheet(controls, ProgramSearchState(), job.sheetResult, *options.sheetPath);
     if (!problem.empty()) {
-      std::cerr << kProgram << ": --sheet: " << problem << "\n";
+      std::cerr << kSolveProgram << ": --sheet: " << OneLine(problem) << "\n";
       return 1;
     }
   }
 
   if (run.outcome.failed)
-    std::cerr << kProgram << ": the search ran out of memory; results are missing\n";
+    std::cerr << kSolveProgram << ": the search ran out of memory; results are missing\n";
   if (run.outcome.stopped) {
-    std::cerr << kProgram << ": stopped early; these are the results found so far\n";
+    std::cerr << kSolveProgram << ": stopped early; these are the results found so far\n";
     return kInterrupted;
   }
   return run.outcome.failed ? 1 : 0;

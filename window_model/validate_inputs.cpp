@@ -2,6 +2,7 @@
 
 #include "numeric/field_number.h"
 #include "resources/resource.h"
+#include "window_model/field_rules.h"
 
 namespace corvanta {
 
@@ -28,9 +29,12 @@ constexpr FieldRange kFieldRanges[] = {
 
 std::optional<InputProblem> FindInputProblem(const ControlAccess& controls) {
   for (const FieldRange& range : kFieldRanges) {
-    const double value = FieldDouble(controls.GetText(range.control, kValidatedFieldChars + 1));
-    // Written so that a NaN fails both bounds.
-    if (!(value >= range.low) || !(value <= range.high))
+    const std::string text = controls.GetText(range.control, kValidatedFieldChars + 1);
+    const double value = FieldDouble(text);
+    // Written so that a NaN fails both bounds. A text no typing could give
+    // (junk read from a settings file) fails too: the Solve would read it
+    // as no number and find nothing.
+    if (!IsFieldText(text) || !(value >= range.low) || !(value <= range.high))
       return InputProblem{range.control, range.field, range.accepted};
   }
   if (controls.GetSelection(IDC_NUMBER_OF_TEETH) == kNoSelection)
@@ -38,6 +42,12 @@ std::optional<InputProblem> FindInputProblem(const ControlAccess& controls) {
   if (!controls.IsEnabled(IDC_EXIT_BUTTON))
     return InputProblem{IDC_EXIT_BUTTON, "E&xit", "enabled: no search or print running"};
   return std::nullopt;
+}
+
+std::string_view FieldRangeText(ControlId field) {
+  for (const FieldRange& range : kFieldRanges)
+    if (range.control == field) return range.accepted;
+  return {};
 }
 
 bool ValidateInputs(ControlAccess& controls) {

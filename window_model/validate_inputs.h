@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "window_model/control_access.h"
 
@@ -25,10 +26,15 @@ struct InputProblem {
 // The tests in their fixed order: "Index Const:" 1 to 120, "Feed Const:" 0
 // to 90, "Helix Angle:" 1e-6 to 89.9, "Normal Diametral Pitch:" 0.35 to
 // 360, "Feed Rate:" 0 to 0.1 (each read as the C library's atof reads it,
-// so an empty text counts as 0 and a NaN fails), then a selection in
+// so an empty text counts as 0 and a NaN fails; a text that is not digits
+// with at most one point fails whatever its value), then a selection in
 // "Number of Teeth:", then "E&xit" enabled (it is disabled exactly while a
 // search or a print runs). nullopt when every test passes.
 std::optional<InputProblem> FindInputProblem(const ControlAccess& controls);
+
+// The range of a numeric field's test as the operator reads it ("1 to 120"),
+// "" for a control that is no numeric field.
+std::string_view FieldRangeText(ControlId field);
 
 // Enables "&Solve" exactly when FindInputProblem finds nothing, disables it
 // otherwise; returns the new state.

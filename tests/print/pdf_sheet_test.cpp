@@ -1,20 +1,36 @@
 // The PDF of the sheet, as the command-line solver writes it; the CTest
 // step after this one checks its text (check_sheet_image.sh) for the lines
-// the test writes to setup_sheet.lines.
+// the test writes to setup_sheet.lines. And what a write that fails leaves
+// behind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <memory>
 
 #include "print/pdf_sheet.h"
+#include "tests/support/file_faults.h"
 #include "tests/support/long_lead_sheet.h"
 
 namespace corvanta {
 namespace {
 
+namespace fs = std::filesystem;
+
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // A result no display has shown, of a job with a lead over 1000 inches: the
@@ -30,6 +46,82 @@ TEST(SheetPdf, WritesOneLetterPageOfTheFirstResult) {
   ASSERT_NE(pdf.find("/Type /Page "), std::string::npos);
   EXPECT_EQ(pdf.find("/Type /Page "), pdf.rfind("/Type /Page ")) << "more than one page";
   EXPECT_NE(pdf.find("/FontFile"), std::string::npos) << "fonts not embedded";
+}
+
+// A sheet that cannot be written says why in the system's words, and
+// leaves neither a half-written file nor a changed old sheet behind; once
+// the fault is gone, the sheet replaces the old one and keeps its mode.
+TEST(SheetPdf, FailedWriteSaysWhyAndKeepsTheOldSheet) {
+  const std::vector<SheetRun> runs = {
+      {true, 1, 0.5, SheetAlign::kCentre, SheetFontId::kSheet, "Change Gears"}};
+  const fs::path folder =
+      fs::temp_directory_path() / ("corvanta-sheet-" + std::to_string(getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder / "a folder");
+  ::mkfifo((folder / "pipe").c_str(), 0600);
+  const fs::path sheet = folder / "sheet.pdf";
+  const std::string old = "%PDF- the sheet of yesterday's job";
+  WriteBytes(sheet, old);
+  fs::permissions(sheet, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // The reason the system gives for creating a file in `dir` now.
+  const auto creationFailure = [](const fs::path& dir) {
+    const int fd = ::open((dir / "probe").c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd >= 0) {
+      ::close(fd);
+      fs::remove(dir / "probe");
+      return std::string("none");
+    }
+    return std::string(std::strerror(errno));
+  };
+  const auto applied = [](auto guard) { return guard->Applied() ? guard : nullptr; };
+  const struct {
+    const char* fault;
+    fs::path target;
+    std::function<std::shared_ptr<void>()> make;  // nullptr: not here
+    std::function<std::string()> reason;
+  } faults[] = {
+      {"missing folder", folder / "none" / "sheet.pdf", nullptr,
+       [] { return std::strerror(ENOENT); }},
+      {"a directory", folder / "a folder", nullptr, [] { return std::strerror(EISDIR); }},
+      {"a pipe nobody reads", folder / "pipe", nullptr, [] { return std::strerror(ENXIO); }},
+      {"full disk", "/dev/full", nullptr, [] { return std::strerror(ENOSPC); }},
+      {"file-size limit", sheet, [] { return std::make_shared<testing::FileSizeLimit>(100); },
+       [] { return std::strerror(EFBIG); }},
+      {"read-only folder", sheet,
+       [&] { return applied(std::make_shared<testing::Unchangeable>(folder.string())); },
+       [&] { return creationFailure(folder); }},
+      {"failed rename", sheet,
+       [&] { return applied(std::make_shared<testing::Unchangeable>(sheet.string())); },
+       [] { return std::strerror(EPERM); }},
+  };
+  const std::vector<std::string> entries = testing::FolderEntries(folder);
+  std::string notPossible;
+  for (const auto& f : faults) {
+    SCOPED_TRACE(f.fault);
+    std::string error;
+    {
+      const std::shared_ptr<void> fault = f.make ? f.make() : std::make_shared<int>();
+      if (!fault) {
+        notPossible += std::string(" ") + f.fault;
+        continue;
+      }
+      const std::string expected = f.reason();
+      EXPECT_FALSE(WriteSheetPdf(runs, f.target.string(), &error));
+      EXPECT_EQ(error, expected);
+    }
+    EXPECT_EQ(ReadFile(sheet.string()), old);
+    EXPECT_EQ(testing::FolderEntries(folder), entries);
+  }
+
+  std::string error;
+  ASSERT_TRUE(WriteSheetPdf(runs, sheet.string(), &error)) << error;
+  EXPECT_EQ(ReadFile(sheet.string()).rfind("%PDF-", 0), 0u);
+  EXPECT_EQ(fs::status(sheet).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(testing::FolderEntries(folder), entries);
+  fs::remove_all(folder);
+  if (!notPossible.empty()) GTEST_SKIP() << "faults this machine cannot make:" << notPossible;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # corvanta-solve --sheet: the PDF carries the trains the solver lists for
-# the --sheet-result chosen.
+# the --sheet-result chosen, and a sheet that cannot be written is reported.
 # Usage: solve_sheet_test.sh CORVANTA_SOLVE CHECK_SHEET_IMAGE
 set -euo pipefail
 solve=$1 check=$2
@@ -17,5 +17,13 @@ read -r a b _ c d < <(sed -n '/^Result 2 /,$ s/^  Index: //p' <<<"$listing")
 [ -n "${d:-}" ] || fail "no index train listed for result 2: $listing"
 bash "$check" cli_sheet.pdf cli_sheet.png "HOB HELICAL GEAR WITH DIFFERENTIAL LOCKED-OUT OR NOT PRESENT" \
   "$a x $b" "$c x $d" "Index Change-Gears:"
+
+# A sheet that cannot be written: status 1 and one line with the system's
+# reason.
+status=0
+err=$("$solve" "${job[@]}" --results 0 --sheet /dev/full 2>&1 >/dev/null) || status=$?
+[ "$status" -eq 1 ] || fail "--sheet /dev/full ended with status $status: $err"
+[ "$err" == 'corvanta-solve: --sheet: cannot write "/dev/full": No space left on device' ] ||
+  fail "--sheet /dev/full said: $err"
 
 echo "ok"

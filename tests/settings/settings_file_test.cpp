@@ -6,7 +6,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <memory>
 #include <tuple>
 
 #include "settings/app_settings.h"
@@ -16,6 +18,8 @@
 
 #ifdef _WIN32
 #include "settings/win32_profile_store.h"
+#else
+#include "tests/support/file_faults.h"
 #endif
 
 namespace corvanta {
@@ -38,6 +42,13 @@ std::string OwnedTeeth(int first, int last) {
   for (int teeth = 16; teeth < 16 + static_cast<int>(kGearStockCellCount); ++teeth)
     text += (teeth >= first && teeth <= last) ? '1' : '0';
   return text;
+}
+
+// 40 bytes of no text at all, as a damaged disk might leave them.
+std::string BinaryJunk() {
+  std::string bytes;
+  for (int i = 0; i < 40; ++i) bytes += static_cast<char>((i * 73 + 11) % 256);
+  return bytes;
 }
 
 class SettingsFileTest : public ::testing::TestWithParam<const char*> {
@@ -102,6 +113,12 @@ TEST_P(SettingsFileTest, ValuesAreReadAsTheProfileFunctionsReadThemAndSavedOver)
       {"[settings]\r\nFeed Rate=\".05\"\r\n", &AppSettings::feedRate, ".05"},
       {"[settings]\r\nFeed Rate\r\n", &AppSettings::feedRate, ".025"},  // no '=': no value
       {std::string("\0\0[Settings]\r\nFeed Rate=\0x\r\n", 28), nullptr, ""},
+      {"[Settings]\r\nFeed Rate=.01\r\nFeed Rate=.02\r\n", &AppSettings::feedRate, ".01"},
+      {"\xEF\xBB\xBF[Settings]\r\nFeed Rate=.03\r\n", &AppSettings::feedRate, ".03"},
+      {"[Settings]\nFeed Rate=.04\n", &AppSettings::feedRate, ".04"},
+      {"[Settings]\rFeed Rate=.05\r", &AppSettings::feedRate, ".05"},
+      {"[Other]\r\nFeed Rate=.06\r\n", &AppSettings::feedRate, ".025"},
+      {BinaryJunk(), &AppSettings::indexConstant, "30"},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const std::string folder = "case" + std::to_string(i);
@@ -143,7 +160,77 @@ TEST_P(SettingsFileTest, FailedWriteLeavesWhatIsThereAlone) {
   WriteFileBytes(Folder("blocked"), "precious");
   EXPECT_FALSE(Save("blocked", DefaultAppSettings()));
   EXPECT_EQ(FileBytes(Folder("blocked")), "precious");
+  // A folder where the file should be.
+  fs::create_directories(File("folder"));
+  EXPECT_FALSE(Save("folder", DefaultAppSettings()));
+  EXPECT_TRUE(fs::is_empty(File("folder")));
 }
+
+// A file too large to be a settings file is not read at all, and the caller
+// learns why; a file of exactly the limit is read. A save over the large
+// file leaves one that the next start reads.
+TEST_P(SettingsFileTest, FileLargerThanTheLimitIsNotReadAndASaveReplacesIt) {
+  const std::string section = "[Settings]\r\nFeed Rate=.07\r\n";
+  const auto fileOf = [&](std::uintmax_t size) {  // the section comes last
+    return ";" + std::string(size - section.size() - 3, 'x') + "\r\n" + section;
+  };
+  WriteFileBytes(File("limit"), fileOf(kProfileFileLimit));
+  LoadedSettings loaded = LoadSettingsFile(*store_, File("limit").string());
+  EXPECT_EQ(loaded.file, ProfileFile::kRead);
+  EXPECT_EQ(loaded.values.feedRate, ".07");
+
+  WriteFileBytes(File("over"), fileOf(kProfileFileLimit + 1));
+  loaded = LoadSettingsFile(*store_, File("over").string());
+  EXPECT_EQ(loaded.file, ProfileFile::kTooLarge);
+  EXPECT_EQ(loaded.values.feedRate, ".025");
+
+  ASSERT_TRUE(Save("over", {"77", "0.3", ".04", "01"}));
+  loaded = LoadSettingsFile(*store_, File("over").string());
+  EXPECT_EQ(loaded.file, ProfileFile::kRead);
+  EXPECT_EQ(std::tie(loaded.values.indexConstant, loaded.values.feedRate),
+            std::make_tuple("77", ".04"));
+}
+
+#ifndef _WIN32
+// A save that fails part-way leaves the old file byte for byte and nothing
+// else in its folder: on a full disk, in a folder that cannot be written,
+// and when the new file cannot be renamed over the old one.
+TEST_P(SettingsFileTest, FailedSaveKeepsTheOldFileByteForByte) {
+  const std::string old = "[Settings]\r\nIndex Constant=42\r\n; the shop's own note\r\n";
+  const auto applied = [](auto guard) { return guard->Applied() ? guard : nullptr; };
+  const struct {
+    const char* fault;
+    std::function<std::shared_ptr<void>(const fs::path& file)> make;  // nullptr: not here
+  } faults[] = {
+      {"full disk", [](const fs::path&) { return std::make_shared<testing::FileSizeLimit>(16); }},
+      {"read-only folder",
+       [&](const fs::path& file) {
+         return applied(std::make_shared<testing::Unchangeable>(file.parent_path().string()));
+       }},
+      {"failed rename",
+       [&](const fs::path& file) {
+         return applied(std::make_shared<testing::Unchangeable>(file.string()));
+       }},
+  };
+  std::string notPossible;
+  for (const auto& f : faults) {
+    SCOPED_TRACE(f.fault);
+    WriteFileBytes(File(f.fault), old);
+    {
+      const std::shared_ptr<void> fault = f.make(File(f.fault));
+      if (!fault) {
+        notPossible += std::string(" ") + f.fault;
+        continue;
+      }
+      EXPECT_FALSE(Save(f.fault, {"77", "0.3", ".04", "01"}));
+    }
+    EXPECT_EQ(FileBytes(File(f.fault)), old);
+    EXPECT_EQ(testing::FolderEntries(File(f.fault).parent_path()),
+              std::vector<std::string>{"settings.ini"});
+  }
+  if (!notPossible.empty()) GTEST_SKIP() << "faults this machine cannot make:" << notPossible;
+}
+#endif
 
 const char* const kStores[] = {"Portable",
 #ifdef _WIN32
@@ -166,7 +253,7 @@ TEST(IniTextTest, EditsTouchOnlyTheLineOrPlaceTheyMust) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(WithProfileValue(c.before, "Settings", "Feed Rate", ".02"), c.after) << c.name;
-    EXPECT_EQ(FindProfileValue(c.after, "Settings", "Feed Rate"), ".02") << c.name;
+    EXPECT_EQ(FindProfileValues(c.after, "Settings", {"Feed Rate"})[0], ".02") << c.name;
   }
 }
 

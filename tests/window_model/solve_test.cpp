@@ -2,8 +2,13 @@
 // scripted platform.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
+#include <new>
+#include <thread>
 
+#include "numeric/number_text.h"
 #include "resources/resource.h"
 #include "search/thread_platform.h"
 #include "tests/support/window_job.h"
@@ -14,7 +19,8 @@
 namespace corvanta {
 namespace {
 
-// Each bound just inside and just outside; texts as a field may hold them.
+// Each bound just inside and just outside; texts as a field may hold them,
+// and texts it holds only when they come from elsewhere.
 TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
   const std::vector<std::tuple<ControlId, std::string, bool>> cases = {
       {IDC_INDEX_CONST, "120", true},
@@ -28,7 +34,23 @@ TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
       {IDC_NORMAL_DIAMETRAL_PITCH, "0.35", true},
       {IDC_NORMAL_DIAMETRAL_PITCH, "0.349", false},
       {IDC_FEED_RATE, "0.1", true},
-      {IDC_FEED_RATE, "0.1001", false}};
+      {IDC_FEED_RATE, "0.1001", false},
+      // Typed texts read as atof reads them: empty and "." are 0.
+      {IDC_FEED_CONST, "", true},
+      {IDC_FEED_RATE, ".", true},
+      {IDC_INDEX_CONST, "007", true},
+      {IDC_INDEX_CONST, "30.", true},
+      {IDC_HELIX_ANGLE, ".5", true},
+      // Texts no typing gives, as a damaged settings file may hold them:
+      // refused even where atof reads a value in range from their start.
+      {IDC_FEED_CONST, "1e-400", false},
+      {IDC_FEED_CONST, std::string("\x01\xFF\0\x1B[2J", 7), false},
+      {IDC_FEED_CONST, "5\x8F\xC3", false},
+      {IDC_FEED_RATE, " .05", false},
+      {IDC_INDEX_CONST, "30 ", false},
+      {IDC_INDEX_CONST, "+30", false},
+      {IDC_HELIX_ANGLE, "1.2.3", false},
+      {IDC_NORMAL_DIAMETRAL_PITCH, "0x10", false}};
   for (const auto& [field, text, passes] : cases) {
     MemoryControls controls;
     EnterJob(controls, testing::RegressionJob());
@@ -142,13 +164,61 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
   }
 }
 
-// "12abc" passes the range check (the C library reads 12) but not the
-// 100-digit parser: the run ends as one without candidates, unlocked.
+// Progress texts that a worker cannot hand over: out of memory inside the
+// worker's own search.
+class OutOfMemoryInAWorker : public MemoryControls {
+ public:
+  void SetText(ControlId id, std::string_view text) override {
+    if (id == IDC_C_LINE && std::this_thread::get_id() != window_ && !thrown_.exchange(true))
+      throw std::bad_alloc();
+    MemoryControls::SetText(id, text);
+  }
+
+ private:
+  const std::thread::id window_ = std::this_thread::get_id();
+  std::atomic<bool> thrown_{false};
+};
+
+// A worker the system cannot start has its range searched on the Solve's
+// own thread: the same results. Out of memory inside one worker (at its
+// first progress text, after 100 candidates) loses only its matches, and
+// the outcome says so. Either way the window is unlocked.
+TEST(RunSolve, AWorkerThatCannotStartOrRunsOutOfMemory) {
+  const auto solve = [](MemoryControls& controls, const std::string& stock, bool secondStarts) {
+    SetSmallJob(controls, stock);
+    ScriptedPlatform platform(3);
+    int starts = 0;
+    platform.startWorker = [&] { return ++starts != 2 || secondStarts; };
+    SearchState state;
+    const SolveOutcome outcome = SolveCommand(controls, platform, state);
+    EXPECT_EQ(platform.RunningWorkers(), 0u);
+    EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
+    std::vector<std::string> errors;
+    for (const SolveResult& r : state.results) errors.push_back(FixedText(r.feedError, 40));
+    return std::pair(outcome, errors);
+  };
+  MemoryControls plain, noThread;
+  const auto [plainRun, allErrors] = solve(plain, kSmallStock, true);
+  const auto [inlineRun, inlineErrors] = solve(noThread, kSmallStock, false);
+  ASSERT_FALSE(plainRun.failed || plainRun.stopped || allErrors.empty());
+  EXPECT_FALSE(inlineRun.failed || inlineRun.stopped);
+  EXPECT_EQ(inlineErrors, allErrors);
+
+  OutOfMemoryInAWorker outOfMemory;  // 112 candidates: stock of 25 to 75 teeth
+  const auto [failedRun, failedErrors] =
+      solve(outOfMemory, std::string(9, '0') + std::string(51, '1') + "0", true);
+  EXPECT_TRUE(failedRun.failed);
+  EXPECT_FALSE(failedErrors.empty());
+}
+
+// "12abc" reads as 12 to the C library but is no field number, so "&Solve"
+// stays disabled; a Solve that ran on it anyway ends as one without
+// candidates, unlocked, since the 100-digit parser refuses it.
 TEST(RunSolve, AFieldOnlyTheRangeCheckAcceptsEndsWithNoCandidates) {
   MemoryControls controls;
   SetSmallJob(controls);
   controls.SetText(IDC_FEED_CONST, "12abc");
-  ASSERT_TRUE(ValidateInputs(controls));
+  EXPECT_FALSE(ValidateInputs(controls));
   ScriptedPlatform platform(2);
   SearchState state;
   const SolveOutcome outcome = SolveCommand(controls, platform, state);

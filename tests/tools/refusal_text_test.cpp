@@ -1,0 +1,51 @@
+// What a refusal echoes: printable, one line, cut where it must be.
+#include "tools/refusal_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace corvanta {
+namespace {
+
+TEST(RefusalText, EchoesAreEscapedAndCut) {
+  const struct {
+    std::string text, quoted;
+  } cases[] = {
+      {"121", "\"121\""},
+      {"", "\"\""},
+      {"a\nb\x1B[2J\\", "\"a\\x0Ab\\x1B[2J\\x5C\""},
+      {"\xC3\xA9\x7F", "\"\\xC3\\xA9\\x7F\""},
+      {std::string(41, '7'), "\"" + std::string(40, '7') + "\"... (41 bytes)"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Quoted(c.text), c.quoted);
+  EXPECT_EQ(Quoted(std::string(200, 'p'), kEchoedPathBytes), "\"" + std::string(200, 'p') + "\"");
+}
+
+// A line of escapes is cut between two of them, within the line's length.
+TEST(RefusalText, LinesArePrintableAndNeverLongerThanTheirLimit) {
+  const struct {
+    std::string message, line;
+  } cases[] = {
+      {"unexpected: x\ny \\x41", "unexpected: x\\x0Ay \\x41"},
+      {std::string(kRefusalLineBytes, 'm'), std::string(kRefusalLineBytes, 'm')},
+      {std::string(kRefusalLineBytes + 1, 'm'), std::string(kRefusalLineBytes, 'm') + "..."},
+      // 75 escapes of 4 bytes fill the line; the 76th would overrun it.
+      {std::string(76, '\xFF'),
+       [] {
+         std::string line;
+         for (int i = 0; i < 75; ++i) line += "\\xFF";
+         return line + "...";
+       }()},
+      {"x" + std::string(76, '\xFF'),
+       [] {
+         std::string line = "x";
+         for (int i = 0; i < 74; ++i) line += "\\xFF";
+         return line + "...";
+       }()},
+  };
+  for (const auto& c : cases) EXPECT_EQ(OneLine(c.message), c.line);
+}
+
+}  // namespace
+}  // namespace corvanta

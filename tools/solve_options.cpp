@@ -1,0 +1,223 @@
+#include "tools/solve_options.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+
+#include "resources/corvanta_version.h"
+#include "resources/resource.h"
+#include "settings/portable_profile_store.h"
+#include "tools/refusal_text.h"
+#include "tools/unknown_option.h"
+#include "window_model/field_rules.h"
+#include "window_model/validate_inputs.h"
+
+namespace corvanta {
+
+namespace {
+
+[[noreturn]] void Refuse(std::string message) { throw Refusal{std::move(message)}; }
+
+// The five numeric fields: their option and label, the most characters the
+// window lets them hold (typed, or set from the settings file), the option
+// that gives their text, and what the text fills: a saved setting, which the
+// option replaces, or a text of the job alone.
+struct NumericField {
+  ControlId id;
+  const char* option;
+  const char* label;
+  std::size_t maxLength;
+  std::optional<std::string> SolveOptions::*given;
+  std::string AppSettings::*setting;  // nullptr: no saved setting
+  std::string JobEntry::*jobText;     // where there is no setting
+};
+
+// The saved ones first: their texts are checked before the rest.
+constexpr NumericField kNumericFields[] = {
+    {IDC_INDEX_CONST, "--index-const", "Index Const:", kIndexConstantMaxLength,
+     &SolveOptions::indexConst, &AppSettings::indexConstant, nullptr},
+    {IDC_FEED_CONST, "--feed-const", "Feed Const:", kFeedConstantMaxLength,
+     &SolveOptions::feedConst, &AppSettings::feedConstant, nullptr},
+    {IDC_FEED_RATE, "--feed-rate", "Feed Rate:", kFeedRateMaxLength, &SolveOptions::feedRate,
+     &AppSettings::feedRate, nullptr},
+    {IDC_HELIX_ANGLE, "--helix", "Helix Angle:", 33, &SolveOptions::helix, nullptr,
+     &JobEntry::helixAngle},
+    {IDC_NORMAL_DIAMETRAL_PITCH, "--ndp", "Normal Diametral Pitch:", 33, &SolveOptions::pitch,
+     nullptr, &JobEntry::normalPitch},
+};
+
+std::string& TextOf(JobEntry& job, const NumericField& field) {
+  return field.setting != nullptr ? job.settings.*field.setting : job.*field.jobText;
+}
+
+// A text the field itself could hold: digits and at most one point, within
+// its length. Anything else (a sign, a letter, "1e5") never reaches the
+// window's number parsing, so it is refused here as the window's key filter
+// would refuse it.
+void CheckFieldText(const NumericField& field, const std::string& text, const std::string& source) {
+  if (!IsFieldText(text) || text.size() > field.maxLength)
+    Refuse(source + ": \"" + field.label + "\" must be " + std::string(FieldRangeText(field.id)) +
+           " in digits and at most one point, up to " + std::to_string(field.maxLength) +
+           " characters (got " + Quoted(text) + ")");
+}
+
+// A whole number from `low` to `high`, or a refusal naming the field.
+int WholeNumber(const std::string& text, const std::string& option, const std::string& label,
+                int low, int high) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value, 10);
+  if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+    Refuse(option + ": " + label + " must be a whole number from " + std::to_string(low) + " to " +
+           std::to_string(high) + " (got " + Quoted(text) + ")");
+  return value;
+}
+
+}  // namespace
+
+SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
+  CLI::App app{
+      "Finds the index and feed change gears for hobbing a helical gear without a "
+      "differential, as the Corvanta window does, and prints the results it would show.",
+      kSolveProgram};
+  app.set_version_flag("--version", std::string(kSolveProgram) + " " + CORVANTA_VERSION,
+                       "print the version and exit");
+  // Unknown options are refused below, with the nearest known one.
+  app.allow_extras();
+  SolveOptions options;
+  app.add_option("--index-const", options.indexConst,
+                 "\"Index Const:\" (default: the saved settings)");
+  app.add_option("--feed-const", options.feedConst,
+                 "\"Feed Const:\" (default: the saved settings)");
+  app.add_option("--feed-rate", options.feedRate, "\"Feed Rate:\" (default: the saved settings)");
+  app.add_option("--helix", options.helix, "\"Helix Angle:\" in degrees");
+  app.add_option("--ndp", options.pitch, "\"Normal Diametral Pitch:\"");
+  app.add_option("--teeth", options.teeth, "\"Number of Teeth:\", 1 to 500")->type_name("N");
+  app.add_option("--hob-threads", options.hobThreads, "\"Hob Threads:\", 1 to 24 (default 1)")
+      ->type_name("T");
+  CLI::Option* setupOption =
+      app.add_option("--setup", options.setupRow,
+                     "machine set-up row of the hand/cut table, 0 to 7 (default 0)")
+          ->type_name("ROW");
+  AddSetupMeaningOptions(app, options.setupMeaning);
+  app.add_flag("--whole-c", options.wholeC, "\"Use Whole C Constants Only\"");
+  app.add_option("--stock", options.stock,
+                 "the gear stock as the settings file keeps it: character k is '1' when the "
+                 "gear with 16 + k teeth is owned; a short text repeats its last character "
+                 "(default: the saved settings)");
+  app.add_option("--settings", options.settingsFile,
+                 "read the constants, the feed rate and the stock from this settings file; "
+                 "options given as well take precedence")
+      ->type_name("FILE");
+  app.add_option("--processors", options.processors,
+                 "logical processors to split the search over (default: all); the result "
+                 "list depends on the split")
+      ->type_name("P");
+  app.add_option("--results", options.resultCount, "how many results to print (default 10)")
+      ->type_name("K");
+  app.add_flag("--json", options.json, "print one JSON object instead of text");
+  app.add_flag("--literal", options.literal,
+               "make every comparison of the search, and of the C shown, in 100 digits (the "
+               "reference that the default, faster search gives the same results as)");
+  CLI::Option* sheetOption =
+      app.add_option("--sheet", options.sheetPath,
+                     "also write the printed set-up sheet of one result as a one-page PDF")
+          ->type_name("FILE.pdf");
+  app.add_option("--sheet-result", options.sheetResult,
+                 "the result whose sheet --sheet writes, counted from 1 (default 1)")
+      ->type_name("N")
+      ->needs(sheetOption);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    options.help = app.help();
+    return options;
+  } catch (const CLI::CallForVersion& version) {
+    options.help = std::string(version.what()) + "\n";
+    return options;
+  } catch (const CLI::ParseError& error) {
+    Refuse(error.what());  // its echoes are made one line where it is printed
+  }
+  if (!app.remaining().empty()) Refuse(LeftOverRefusal(app));
+  options.setupGiven = setupOption->count() > 0;
+  return options;
+}
+
+AppSettings StartSettings(const SolveOptions& options) {
+  if (!options.settingsFile) return LoadSettings();
+  const std::string& path = *options.settingsFile;
+  // Looked at before it is opened: opening a pipe would wait for a writer.
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0 || ::access(path.c_str(), R_OK) != 0)
+    Refuse("--settings: cannot read " + Quoted(path, kEchoedPathBytes) + ": " +
+           std::strerror(errno));
+  if (S_ISDIR(status.st_mode))
+    Refuse("--settings: " + Quoted(path, kEchoedPathBytes) + " is a folder, not a settings file");
+  if (!S_ISREG(status.st_mode))
+    Refuse("--settings: " + Quoted(path, kEchoedPathBytes) + " is not a regular file");
+  const LoadedSettings loaded = LoadSettingsFile(PortableProfileStore(), path);
+  if (loaded.file == ProfileFile::kTooLarge)
+    Refuse("--settings: " + Quoted(path, kEchoedPathBytes) +
+           " is too large for a settings file (over " + std::to_string(kProfileFileLimit >> 20) +
+           " MiB)");
+  if (loaded.file != ProfileFile::kRead)
+    Refuse("--settings: cannot read " + Quoted(path, kEchoedPathBytes));
+  return loaded.values;
+}
+
+SolveJob BuildSolveJob(const SolveOptions& options, const AppSettings& start) {
+  SolveJob job;
+  JobEntry& entry = job.entry;
+  entry.settings = start;
+  const std::string settingsSource =
+      options.settingsFile ? "--settings " + Quoted(*options.settingsFile, kEchoedPathBytes)
+                           : "saved settings";
+  job.sourceOf[IDC_NUMBER_OF_TEETH] = "--teeth";
+  const auto fill = [&](const NumericField& field) {
+    const std::optional<std::string>& given = options.*field.given;
+    std::string& text = TextOf(entry, field);
+    if (given) text = *given;
+    job.sourceOf[field.id] = given || !field.setting ? field.option : settingsSource;
+    CheckFieldText(field, text, job.sourceOf[field.id]);
+  };
+  for (const NumericField& field : kNumericFields)
+    if (field.setting) fill(field);
+  if (options.stock) {
+    const std::string& stock = *options.stock;
+    if (stock.empty() || stock.size() > kGearStockTextMaxLength ||
+        stock.find_first_not_of("01") != std::string::npos)
+      Refuse("--stock: the gear stock takes 1 to " + std::to_string(kGearStockTextMaxLength) +
+             " characters '0' and '1' (got " + Quoted(stock) + ")");
+    entry.settings.gearStockText = stock;
+  }
+  for (const NumericField& field : kNumericFields)
+    if (!field.setting) fill(field);
+
+  if (options.teeth.empty()) Refuse("--teeth: \"Number of Teeth:\" must be chosen, 1 to 500");
+  entry.teeth = WholeNumber(options.teeth, "--teeth", "\"Number of Teeth:\"", 1, 500);
+  entry.hobThreads =
+      std::to_string(WholeNumber(options.hobThreads, "--hob-threads", "\"Hob Threads:\"", 1, 24));
+  entry.setupRow = WholeNumber(options.setupRow, "--setup", "the set-up row", 0, 7);
+  std::string disagreement;
+  const std::optional<int> row =
+      ChooseSetupRow(entry.setupRow, options.setupGiven, options.setupMeaning, &disagreement);
+  if (!row) Refuse(disagreement);
+  entry.setupRow = *row;
+  entry.wholeC = options.wholeC;
+  job.method = options.literal ? SearchMethod::kLiteral : SearchMethod::kFast;
+  if (!options.processors.empty())
+    job.processors = static_cast<unsigned>(
+        WholeNumber(options.processors, "--processors", "the processor count", 1, 1024));
+  job.sheetResult =
+      WholeNumber(options.sheetResult, "--sheet-result", "the result number", 1, 1000000);
+  job.resultCount = static_cast<std::size_t>(
+      WholeNumber(options.resultCount, "--results", "the number of results", 0, 1000000));
+  return job;
+}
+
+}  // namespace corvanta
