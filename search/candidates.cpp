@@ -14,16 +14,18 @@ std::optional<Decimal100> WholeC(const Decimal100& c) {
   return std::nullopt;
 }
 
-void FindCandidates(SearchState& state, const JobValues& job) {
-  const PairTable& table = state.pairTable;
-  const Decimal100 target = IndexRatio(job.cTarget, job.index);
-  // IndexRatio falls with C for one sign and grows for the other, so either
-  // end of the C window may give the smaller ratio.
+IndexRatioWindow MakeIndexRatioWindow(const JobValues& job) {
   const Decimal100 atMin = IndexRatio(job.cMin, job.index);
   const Decimal100 atMax = IndexRatio(job.cMax, job.index);
   const bool minIsLower = atMin < atMax;
-  const Decimal100& lower = minIsLower ? atMin : atMax;
-  const Decimal100& upper = minIsLower ? atMax : atMin;
+  return {IndexRatio(job.cTarget, job.index), minIsLower ? atMin : atMax,
+          minIsLower ? atMax : atMin};
+}
+
+void FindCandidates(SearchState& state, const JobValues& job) {
+  const PairTable& table = state.pairTable;
+  const IndexRatioWindow window = MakeIndexRatioWindow(job);
+  const Decimal100 &target = window.target, &lower = window.lower, &upper = window.upper;
 
   for (std::size_t i = 0; i < table.size(); ++i) {
     BracketSearch(table, i, target, [&](std::size_t mid, const Decimal100& y) {

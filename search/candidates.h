@@ -14,6 +14,15 @@ namespace corvanta {
 // within 1e-96 of it; nullopt otherwise, NaN included.
 std::optional<Decimal100> WholeC(const Decimal100& c);
 
+// The index ratios the candidate search works around: the ratio at the
+// job's target C, and the open window between the ratios at cMin and cMax.
+// IndexRatio falls with C for one sign and grows for the other, so either
+// end of the C window may give the smaller ratio.
+struct IndexRatioWindow {
+  Decimal100 target, lower, upper;
+};
+IndexRatioWindow MakeIndexRatioWindow(const JobValues& job);
+
 // Appends to state.candidates every index train found around
 // IndexRatio(job.cTarget) whose ratio lies strictly inside the window of
 // IndexRatio(cMin) and IndexRatio(cMax), one per deviation (a deviation seen

@@ -85,12 +85,8 @@ bool FastFindCandidates(SearchState& state, const JobValues& job, SolvePlatform&
   state.pairIndex = MakePairIndex(table);
   const PairIndex& index = state.pairIndex;
   // The window as FindCandidates forms it.
-  const Decimal100 target = IndexRatio(job.cTarget, job.index);
-  const Decimal100 atMin = IndexRatio(job.cMin, job.index);
-  const Decimal100 atMax = IndexRatio(job.cMax, job.index);
-  const bool minIsLower = atMin < atMax;
-  const Decimal100& lower = minIsLower ? atMin : atMax;
-  const Decimal100& upper = minIsLower ? atMax : atMin;
+  const IndexRatioWindow window = MakeIndexRatioWindow(job);
+  const Decimal100 &target = window.target, &lower = window.lower, &upper = window.upper;
   const auto targetBound = BoundDecimal(target);
   const auto lowerBound = BoundDecimal(lower), upperBound = BoundDecimal(upper);
   if (!targetBound || !lowerBound || !upperBound) return false;
