@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <string>
 #include <vector>
 
 #include "app/win32_solve_platform.h"
@@ -15,50 +16,22 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Workers that block on their own event until the test lets them go. The
-// platform is the last member, so that on any early return it is gone (it
-// waits for every worker, all let go by then) before the events and the
-// count the workers use.
-class HeldWorkers {
- public:
-  explicit HeldWorkers(int count) : events_{std::vector<HANDLE>(count)} {
-    for (HANDLE& event : events_.handles) {
-      event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-      HANDLE own = event;
-      started_ += platform_.StartWorker([this, own] {
-        WaitForSingleObject(own, INFINITE);
-        ++ended_;
-      });
-    }
+// The workers' events, closed when they go: declared before the platform.
+struct Events {
+  std::vector<HANDLE> handles;
+  ~Events() {
+    for (HANDLE event : handles) CloseHandle(event);
   }
-  ~HeldWorkers() {
-    for (HANDLE event : events_.handles) SetEvent(event);
-  }
-  void Release(int k) { SetEvent(events_.handles[k]); }
-  int started() const { return started_; }
-  int ended() const { return ended_; }
-  Win32SolvePlatform& platform() { return platform_; }
-
- private:
-  struct Events {
-    std::vector<HANDLE> handles;
-    ~Events() {
-      for (HANDLE event : handles) CloseHandle(event);
-    }
-  } events_;
-  int started_ = 0;
-  std::atomic<int> ended_{0};
-  Win32SolvePlatform platform_;
 };
 
-// Waits in the driver's way: slices until the platform says all have ended.
-bool AllEndWithin(Win32SolvePlatform& platform, milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!platform.WaitForWorkers(milliseconds(20))) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
+// Lets every worker go when it goes: declared after the platform, it goes
+// first, so that the platform's wait for the workers on any early return ends.
+struct ReleaseAll {
+  const Events& events;
+  ~ReleaseAll() {
+    for (HANDLE event : events.handles) SetEvent(event);
   }
-  return true;
-}
+};
 
 // For each count, one worker is held back while every other has ended: the
 // wait must not call the workers done while it runs, whichever group of 64
@@ -69,21 +42,32 @@ TEST(Win32SolvePlatform, WaitsForEveryWorkerInEveryGroupOf64) {
     int heldBack;
   } cases[] = {{65, 64}, {65, 0}, {130, 129}, {130, 70}, {200, 190}};
   for (const auto& c : cases) {
-    HeldWorkers workers(c.workers);
-    Win32SolvePlatform& platform = workers.platform();
-    ASSERT_EQ(workers.started(), c.workers);
+    SCOPED_TRACE(std::to_string(c.workers) + " workers, " + std::to_string(c.heldBack) + " held");
+    Events events{std::vector<HANDLE>(c.workers)};
+    for (HANDLE& event : events.handles) event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<int> ended{0};
+    Win32SolvePlatform platform;
+    const ReleaseAll release{events};
+    for (HANDLE event : events.handles) {
+      ASSERT_TRUE(platform.StartWorker([event, &ended] {
+        WaitForSingleObject(event, INFINITE);
+        ++ended;
+      }));
+    }
     // The last ones first, so that the later groups empty before the first.
     for (int k = c.workers; k-- > 0;) {
-      if (k != c.heldBack) workers.Release(k);
+      if (k != c.heldBack) SetEvent(events.handles[k]);
     }
-    for (int tries = 0; workers.ended() < c.workers - 1 && tries < 1000; ++tries) Sleep(10);
-    ASSERT_EQ(workers.ended(), c.workers - 1);
-    EXPECT_FALSE(platform.WaitForWorkers(milliseconds(100)))
-        << c.workers << " workers, " << c.heldBack << " held";
-    workers.Release(c.heldBack);
-    EXPECT_TRUE(AllEndWithin(platform, milliseconds(10000)))
-        << c.workers << " workers, " << c.heldBack << " held";
-    EXPECT_EQ(workers.ended(), c.workers);
+    for (int tries = 0; ended < c.workers - 1 && tries < 1000; ++tries) Sleep(10);
+    ASSERT_EQ(ended.load(), c.workers - 1);
+    EXPECT_FALSE(platform.WaitForWorkers(milliseconds(100)));
+    SetEvent(events.handles[c.heldBack]);
+    // Waits in the driver's way: slices until the platform says all have ended.
+    bool all = false;
+    for (int slices = 0; !all && slices < 500; ++slices)
+      all = platform.WaitForWorkers(milliseconds(20));
+    EXPECT_TRUE(all);
+    EXPECT_EQ(ended.load(), c.workers);
     platform.CloseWorkers();
   }
 }
