@@ -15,7 +15,6 @@
 
 #include "app/win32_controls.h"
 #include "print/setup_sheet.h"
-#include "print/sheet_text.h"
 #include "search/search_state.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/window_job.h"
@@ -57,17 +56,17 @@ std::string EnsureSheetPrinter() {
     return "AddPrinterDriverExW failed";
   }
   CreateDirectoryW(L"C:\\corvanta-print", nullptr);
-  PRINTER_DEFAULTSW access{nullptr, nullptr, PRINTER_ALL_ACCESS};
-  HANDLE printer = nullptr;
-  if (!OpenPrinterW(const_cast<LPWSTR>(kPrinter), &printer, &access)) {
-    PRINTER_INFO_2W info{};
-    info.pPrinterName = info.pDriverName = const_cast<LPWSTR>(kPrinter);
-    info.pPortName = const_cast<LPWSTR>(kOutput);
-    info.pPrintProcessor = const_cast<LPWSTR>(L"WinPrint");
-    info.pDatatype = const_cast<LPWSTR>(L"RAW");
-    info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
-    printer = AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-    if (!printer) return "AddPrinterW failed";
+  PRINTER_INFO_2W info{};
+  info.pPrinterName = info.pDriverName = const_cast<LPWSTR>(kPrinter);
+  info.pPortName = const_cast<LPWSTR>(kOutput);
+  info.pPrintProcessor = const_cast<LPWSTR>(L"WinPrint");
+  info.pDatatype = const_cast<LPWSTR>(L"RAW");
+  info.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+  const HANDLE printer = AddPrinterW(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
+  if (printer) {
+    ClosePrinter(printer);
+  } else if (GetLastError() != ERROR_PRINTER_ALREADY_EXISTS) {
+    return "AddPrinterW failed";
   }
   // (Wine's DeletePrinterKeyW is not implemented: the key is removed where
   // the spooler keeps it.)
@@ -75,12 +74,11 @@ std::string EnsureSheetPrinter() {
                  (std::wstring(L"System\\CurrentControlSet\\Control\\Print\\Printers\\") +
                   kPrinter + L"\\PrinterDriverData\\FontSubTable")
                      .c_str());
-  ClosePrinter(printer);
   return SetDefaultPrinterW(kPrinter) ? "" : "SetDefaultPrinterW failed";
 }
 
-// The lines drawn in the narrow font, as UTF-8, each with the runs that
-// continue it (the psi in its Symbol face).
+// The lines drawn in the narrow font, each with the runs that continue it:
+// ASCII but for the psi in its Symbol face, written here in UTF-8.
 std::vector<std::string> NarrowLines(const std::vector<SheetRun>& runs) {
   std::vector<std::string> lines;
   bool narrow = false;
@@ -88,16 +86,8 @@ std::vector<std::string> NarrowLines(const std::vector<SheetRun>& runs) {
     if (run.positioned) narrow = run.font == SheetFontId::kNarrow;
     if (!narrow) continue;
     if (run.positioned) lines.emplace_back();
-    if (run.font == SheetFontId::kGreek) {
-      lines.back() += run.text == "y" ? "\u03c8" : "?";
-      continue;
-    }
-    const std::u16string text = Windows1252ToUtf16(run.text);
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.c_str());
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), size, nullptr, nullptr);
-    lines.back() += utf8.c_str();
+    const bool psi = run.font == SheetFontId::kGreek && run.text == "y";
+    lines.back() += psi ? std::string("\u03c8") : run.text;
   }
   return lines;
 }

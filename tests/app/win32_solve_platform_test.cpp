@@ -16,23 +16,6 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// The workers' events, closed when they go: declared before the platform.
-struct Events {
-  std::vector<HANDLE> handles;
-  ~Events() {
-    for (HANDLE event : handles) CloseHandle(event);
-  }
-};
-
-// Lets every worker go when it goes: declared after the platform, it goes
-// first, so that the platform's wait for the workers on any early return ends.
-struct ReleaseAll {
-  const Events& events;
-  ~ReleaseAll() {
-    for (HANDLE event : events.handles) SetEvent(event);
-  }
-};
-
 // For each count, one worker is held back while every other has ended: the
 // wait must not call the workers done while it runs, whichever group of 64
 // it is in, and must see the end of all of them once it is let go.
@@ -43,25 +26,26 @@ TEST(Win32SolvePlatform, WaitsForEveryWorkerInEveryGroupOf64) {
   } cases[] = {{65, 64}, {65, 0}, {130, 129}, {130, 70}, {200, 190}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.workers) + " workers, " + std::to_string(c.heldBack) + " held");
-    Events events{std::vector<HANDLE>(c.workers)};
-    for (HANDLE& event : events.handles) event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::vector<HANDLE> events(c.workers);
+    for (HANDLE& event : events) event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::atomic<int> ended{0};
+    // No early return from here: every worker is let go before the platform
+    // waits for them when it goes.
     Win32SolvePlatform platform;
-    const ReleaseAll release{events};
-    for (HANDLE event : events.handles) {
-      ASSERT_TRUE(platform.StartWorker([event, &ended] {
+    for (HANDLE event : events) {
+      EXPECT_TRUE(platform.StartWorker([event, &ended] {
         WaitForSingleObject(event, INFINITE);
         ++ended;
       }));
     }
     // The last ones first, so that the later groups empty before the first.
     for (int k = c.workers; k-- > 0;) {
-      if (k != c.heldBack) SetEvent(events.handles[k]);
+      if (k != c.heldBack) SetEvent(events[k]);
     }
     for (int tries = 0; ended < c.workers - 1 && tries < 1000; ++tries) Sleep(10);
-    ASSERT_EQ(ended.load(), c.workers - 1);
+    EXPECT_EQ(ended.load(), c.workers - 1);
     EXPECT_FALSE(platform.WaitForWorkers(milliseconds(100)));
-    SetEvent(events.handles[c.heldBack]);
+    SetEvent(events[c.heldBack]);
     // Waits in the driver's way: slices until the platform says all have ended.
     bool all = false;
     for (int slices = 0; !all && slices < 500; ++slices)
@@ -69,6 +53,7 @@ TEST(Win32SolvePlatform, WaitsForEveryWorkerInEveryGroupOf64) {
     EXPECT_TRUE(all);
     EXPECT_EQ(ended.load(), c.workers);
     platform.CloseWorkers();
+    for (HANDLE event : events) CloseHandle(event);
   }
 }
 
