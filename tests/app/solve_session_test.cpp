@@ -1,6 +1,6 @@
-// The real window's pages and menu items, and whole Solves on it: the
-// result shown, stepped through to both ends, kept across the pages, and
-// the window closed while a search runs.
+// Whole Solves on the real window: the result shown, stepped through to
+// both ends, kept across the pages with their menu items, and the window
+// closed while a search runs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -19,14 +19,6 @@ constexpr int kResultTexts[] = {IDC_INDEX_UPPER_LEFT, IDC_FEED_LOWER_RIGHT, IDC_
 
 class SolveSessionTest : public SmallStockFixture {
  protected:
-  // Gears 60 to 90 as well: the search then runs long enough to watch it.
-  void EnterLongJob() {
-    Menu(IDM_CHANGE_GEARS_PAGE);
-    for (int teeth = 60; teeth <= 90; ++teeth) ClickSpinner(CellSpinner(teeth), true);
-    Menu(IDM_MAIN_PAGE);
-    EnterJob("20", "10", 20);
-  }
-
   // Row 436 of the client area from x 80 to 439, after any repaint due:
   // '#' where it is inked, '.' where not.
   std::string BarRow() const {
@@ -48,42 +40,8 @@ class SolveSessionTest : public SmallStockFixture {
   }
 };
 
-using PagesMenuTest = MainWindowFixture;
-
-TEST_F(PagesMenuTest, StartsOnTheMainPageAndThePagesSwapTheControlsAndTheirItems) {
-  EXPECT_FALSE(Visible(Cell(16)) || Visible(IDC_RESULT_CAPTION));
-  Menu(IDM_CHANGE_GEARS_PAGE);
-  for (int id : {Cell(16), Cell(169), CellSpinner(16)}) EXPECT_TRUE(Visible(id)) << id;
-  for (int id : {IDC_INDEX_CONST, IDC_SOLVE_BUTTON, IDC_C_LINE}) EXPECT_FALSE(Visible(id)) << id;
-  EXPECT_FALSE(MenuEnabled(IDM_CHANGE_GEARS_PAGE));
-  EXPECT_TRUE(MenuEnabled(IDM_MAIN_PAGE));
-
-  // Without a result the main page re-validates the job: "&Solve" is
-  // enabled here by hand, out of step with the fields.
-  EnterJob("20", "10", 20);
-  Retype(IDC_INDEX_CONST, "0");
-  EnableWindow(Item(IDC_SOLVE_BUTTON), TRUE);
-  Menu(IDM_MAIN_PAGE);
-  EXPECT_FALSE(Visible(Cell(16)) || Visible(IDC_RESULT_CAPTION));
-  EXPECT_TRUE(Visible(IDC_INDEX_CONST));
-  EXPECT_FALSE(MenuEnabled(IDM_MAIN_PAGE));
-  EXPECT_TRUE(MenuEnabled(IDM_CHANGE_GEARS_PAGE));
-  EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));
-}
-
-TEST_F(PagesMenuTest, MenuItemsStartInTheirStatesAndSaveNeedsBothConstants) {
-  EXPECT_FALSE(MenuEnabled(IDM_PRINT));
-  EXPECT_TRUE(MenuEnabled(IDM_EXIT));
-  EXPECT_TRUE(MenuEnabled(IDM_SAVE_SETTINGS));
-  for (bool save : {false, true}) {
-    Retype(IDC_INDEX_CONST, "30");
-    Retype(IDC_FEED_CONST, save ? "0.1" : "");
-    SendMessageW(window_, WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP), 0);  // the menu is used
-    EXPECT_EQ(MenuEnabled(IDM_SAVE_SETTINGS), save);
-  }
-}
-
 TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages) {
+  EXPECT_FALSE(MenuEnabled(IDM_PRINT));
   SolveSmallJob();
   EXPECT_EQ(Text(IDC_C_LINE), "C: 2279/70");
   EXPECT_EQ(Text(IDC_FEED_ERROR_LINE), "Feed Error: -0.000000066263");
@@ -92,34 +50,32 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   EXPECT_EQ(ProgramSearchState().results.size(), 6u);
   EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));  // until the next validation
 
+  // Six clicks up, the last one past the end (a beep, the last result
+  // stays), then six down, the last one before the first (a beep again).
+  const int positions[] = {2, 3, 4, 5, 6, 6, 5, 4, 3, 2, 1, 1};
   std::vector<std::vector<std::string>> shown = {ResultShown()};
-  for (int position = 2; position <= 6; ++position) {
-    ClickSpinner(IDC_RESULT_SELECTOR, true);
+  for (int click = 0; click < 12; ++click) {
+    SCOPED_TRACE("click " + std::to_string(click + 1));
+    ClickSpinner(IDC_RESULT_SELECTOR, click < 6);
+    const int position = positions[click];
     EXPECT_EQ(SpinnerPosition(IDC_RESULT_SELECTOR), position);
-    shown.push_back(ResultShown());
-    EXPECT_NE(shown[position - 1], shown[position - 2]) << "result " << position;
+    if (shown.size() < static_cast<std::size_t>(position)) shown.push_back(ResultShown());
+    EXPECT_EQ(ResultShown(), shown[position - 1]);
+    EXPECT_EQ(Beeps(), std::vector<unsigned>(click < 5 ? 0 : click < 11 ? 1 : 2, kEndOfListBeep));
   }
-  EXPECT_TRUE(Beeps().empty());
-  ClickSpinner(IDC_RESULT_SELECTOR, true);  // past the last: beep, keep it
-  EXPECT_EQ(SpinnerPosition(IDC_RESULT_SELECTOR), 6);
-  EXPECT_EQ(ResultShown(), shown[5]);
-  EXPECT_EQ(Beeps(), std::vector<unsigned>{kEndOfListBeep});
-  for (int position = 5; position >= 1; --position) {
-    ClickSpinner(IDC_RESULT_SELECTOR, false);
-    EXPECT_EQ(ResultShown(), shown[position - 1]) << "back at " << position;
-  }
-  ClickSpinner(IDC_RESULT_SELECTOR, false);  // before the first: beep again
-  EXPECT_EQ(SpinnerPosition(IDC_RESULT_SELECTOR), 1);
-  EXPECT_EQ(ResultShown(), shown[0]);
-  EXPECT_EQ(Beeps(), (std::vector<unsigned>{kEndOfListBeep, kEndOfListBeep}));
+  for (std::size_t k = 1; k < shown.size(); ++k) EXPECT_NE(shown[k], shown[k - 1]) << k + 1;
 
-  // The other page hides the result; the main page brings it back as it was.
+  // The other page hides the result and greys its own menu item; the main
+  // page brings the result back as it was.
   Menu(IDM_CHANGE_GEARS_PAGE);
   EXPECT_FALSE(Visible(IDC_RESULT_CAPTION) || Visible(IDC_LEAD_LINE));
+  EXPECT_TRUE(Visible(Cell(16)) && MenuEnabled(IDM_MAIN_PAGE));
+  EXPECT_FALSE(MenuEnabled(IDM_CHANGE_GEARS_PAGE));
   Menu(IDM_MAIN_PAGE);
   EXPECT_TRUE(Visible(IDC_RESULT_SELECTOR) && Visible(IDC_LEAD_LINE));
+  EXPECT_FALSE(Visible(Cell(16)) || MenuEnabled(IDM_MAIN_PAGE));
   EXPECT_EQ(ResultShown(), shown[0]);
-  EXPECT_TRUE(MenuEnabled(IDM_PRINT));
+  EXPECT_TRUE(MenuEnabled(IDM_PRINT) && MenuEnabled(IDM_CHANGE_GEARS_PAGE));
 
   // The bars under the upper gears, drawn up to their last pixel; a change
   // of the job takes all of them away again.
@@ -131,10 +87,22 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   Retype(IDC_HELIX_ANGLE, "21");
   EXPECT_EQ(Text(IDC_C_LINE), "");
   EXPECT_EQ(BarRow(), dots);
+
+  // Without a result the main page re-validates the job: "&Solve" is
+  // enabled here by hand, out of step with the fields.
+  Retype(IDC_INDEX_CONST, "0");
+  Menu(IDM_CHANGE_GEARS_PAGE);
+  EnableWindow(Item(IDC_SOLVE_BUTTON), TRUE);
+  Menu(IDM_MAIN_PAGE);
+  EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));
 }
 
 TEST_F(SolveSessionTest, ClosingDuringASearchStopsItThenClosesTheWindow) {
-  EnterLongJob();
+  // Gears 60 to 90 as well: the search then runs long enough to watch it.
+  Menu(IDM_CHANGE_GEARS_PAGE);
+  for (int teeth = 60; teeth <= 90; ++teeth) ClickSpinner(CellSpinner(teeth), true);
+  Menu(IDM_MAIN_PAGE);
+  EnterJob("20", "10", 20);
   // Alt+F4 arrives as WM_CLOSE while the search dispatches messages. (No
   // Pump() after the click: it would take the quit message away.)
   PostMessageW(window_, WM_CLOSE, 0, 0);

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <string>
 #include <vector>
 
 #include "app/win32_solve_platform.h"
@@ -14,51 +15,6 @@ namespace corvanta {
 namespace {
 
 using std::chrono::milliseconds;
-
-// Workers that block on their own event until the test lets them go. The
-// platform is the last member, so that on any early return it is gone (it
-// waits for every worker, all let go by then) before the events and the
-// count the workers use.
-class HeldWorkers {
- public:
-  explicit HeldWorkers(int count) : events_{std::vector<HANDLE>(count)} {
-    for (HANDLE& event : events_.handles) {
-      event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-      HANDLE own = event;
-      started_ += platform_.StartWorker([this, own] {
-        WaitForSingleObject(own, INFINITE);
-        ++ended_;
-      });
-    }
-  }
-  ~HeldWorkers() {
-    for (HANDLE event : events_.handles) SetEvent(event);
-  }
-  void Release(int k) { SetEvent(events_.handles[k]); }
-  int started() const { return started_; }
-  int ended() const { return ended_; }
-  Win32SolvePlatform& platform() { return platform_; }
-
- private:
-  struct Events {
-    std::vector<HANDLE> handles;
-    ~Events() {
-      for (HANDLE event : handles) CloseHandle(event);
-    }
-  } events_;
-  int started_ = 0;
-  std::atomic<int> ended_{0};
-  Win32SolvePlatform platform_;
-};
-
-// Waits in the driver's way: slices until the platform says all have ended.
-bool AllEndWithin(Win32SolvePlatform& platform, milliseconds limit) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!platform.WaitForWorkers(milliseconds(20))) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-  }
-  return true;
-}
 
 // For each count, one worker is held back while every other has ended: the
 // wait must not call the workers done while it runs, whichever group of 64
@@ -69,22 +25,35 @@ TEST(Win32SolvePlatform, WaitsForEveryWorkerInEveryGroupOf64) {
     int heldBack;
   } cases[] = {{65, 64}, {65, 0}, {130, 129}, {130, 70}, {200, 190}};
   for (const auto& c : cases) {
-    HeldWorkers workers(c.workers);
-    Win32SolvePlatform& platform = workers.platform();
-    ASSERT_EQ(workers.started(), c.workers);
+    SCOPED_TRACE(std::to_string(c.workers) + " workers, " + std::to_string(c.heldBack) + " held");
+    std::vector<HANDLE> events(c.workers);
+    for (HANDLE& event : events) event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<int> ended{0};
+    // No early return from here: every worker is let go before the platform
+    // waits for them when it goes.
+    Win32SolvePlatform platform;
+    for (HANDLE event : events) {
+      EXPECT_TRUE(platform.StartWorker([event, &ended] {
+        WaitForSingleObject(event, INFINITE);
+        ++ended;
+      }));
+    }
     // The last ones first, so that the later groups empty before the first.
     for (int k = c.workers; k-- > 0;) {
-      if (k != c.heldBack) workers.Release(k);
+      if (k != c.heldBack) SetEvent(events[k]);
     }
-    for (int tries = 0; workers.ended() < c.workers - 1 && tries < 1000; ++tries) Sleep(10);
-    ASSERT_EQ(workers.ended(), c.workers - 1);
-    EXPECT_FALSE(platform.WaitForWorkers(milliseconds(100)))
-        << c.workers << " workers, " << c.heldBack << " held";
-    workers.Release(c.heldBack);
-    EXPECT_TRUE(AllEndWithin(platform, milliseconds(10000)))
-        << c.workers << " workers, " << c.heldBack << " held";
-    EXPECT_EQ(workers.ended(), c.workers);
+    for (int tries = 0; ended < c.workers - 1 && tries < 1000; ++tries) Sleep(10);
+    EXPECT_EQ(ended.load(), c.workers - 1);
+    EXPECT_FALSE(platform.WaitForWorkers(milliseconds(100)));
+    SetEvent(events[c.heldBack]);
+    // Waits in the driver's way: slices until the platform says all have ended.
+    bool all = false;
+    for (int slices = 0; !all && slices < 500; ++slices)
+      all = platform.WaitForWorkers(milliseconds(20));
+    EXPECT_TRUE(all);
+    EXPECT_EQ(ended.load(), c.workers);
     platform.CloseWorkers();
+    for (HANDLE event : events) CloseHandle(event);
   }
 }
 

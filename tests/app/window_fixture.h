@@ -10,8 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <initializer_list>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -96,23 +94,20 @@ class MainWindowFixture : public ::testing::Test {
       Pump();
     }
   }
-  // Keys pressed and released on the keyboard (SendInput), with the focus
-  // in the field: each key of `chord` down in order, then all up in reverse
-  // order. The keys come through the message loop as the operator's do.
-  void Press(int field, std::initializer_list<WORD> chord) {
+  // Keys pressed and released on the keyboard (one SendInput), with the
+  // focus in the field: each key of `chord` down in order, then all up in
+  // reverse order. The keys come through the message loop as the operator's do.
+  void Press(int field, const std::vector<WORD>& chord) {
     SetFocus(Item(field));
     std::vector<INPUT> inputs;
-    for (const bool up : {false, true}) {
-      for (std::size_t i = 0; i < chord.size(); ++i) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = up ? chord.begin()[chord.size() - 1 - i] : chord.begin()[i];
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        if (input.ki.wVk == VK_INSERT || input.ki.wVk == VK_DELETE)
-          input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
-        inputs.push_back(input);
-      }
-    }
+    const auto add = [&inputs](WORD key, DWORD up) {
+      INPUT input = {INPUT_KEYBOARD};
+      input.ki.wVk = key;
+      input.ki.dwFlags = up | (key == VK_INSERT || key == VK_DELETE ? KEYEVENTF_EXTENDEDKEY : 0);
+      inputs.push_back(input);
+    };
+    for (const WORD key : chord) add(key, 0);
+    for (auto key = chord.rbegin(); key != chord.rend(); ++key) add(*key, KEYEVENTF_KEYUP);
     ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)),
               inputs.size());
     Pump();
@@ -161,29 +156,6 @@ class MainWindowFixture : public ::testing::Test {
     GlobalUnlock(memory);
     SetClipboardData(CF_TEXT, memory);
     CloseClipboard();
-  }
-  // Right click in a field: whether its popup offers "Paste" (item 2). A
-  // hook reads the item when the popup opens and closes it when idle.
-  bool PasteOffered(int field) {
-    static std::optional<bool> seen;
-    seen.reset();
-    HOOKPROC hook = [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-      const CWPSTRUCT& message = *reinterpret_cast<const CWPSTRUCT*>(lParam);
-      if (code == HC_ACTION && message.message == WM_INITMENUPOPUP)
-        seen = MenuItemEnabled(reinterpret_cast<HMENU>(message.wParam), 2, MF_BYCOMMAND);
-      if (code == HC_ACTION && message.message == WM_ENTERIDLE && message.wParam == MSGF_MENU)
-        EndMenu();
-      return CallNextHookEx(nullptr, code, wParam, lParam);
-    };
-    RECT frame = {};
-    GetWindowRect(Item(field), &frame);
-    HHOOK hooked = SetWindowsHookExW(WH_CALLWNDPROC, hook, nullptr, GetCurrentThreadId());
-    SendMessageW(Item(field), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Item(field)),
-                 MAKELPARAM(frame.left + 100, frame.top + 10));
-    UnhookWindowsHookEx(hooked);
-    Pump();
-    EXPECT_TRUE(seen.has_value()) << "the popup did not open";
-    return seen.value_or(false);
   }
   // The given helix angle, pitch and tooth count; the rest from the settings.
   void EnterJob(const std::string& helix, const std::string& pitch, int teeth) {
