@@ -3,13 +3,11 @@
 // one-line messages. What a command line is refused with is tested
 // in-process (tool_options_test.cpp); the split by processor count by
 // processor_counts_test.sh.
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -46,32 +44,19 @@ std::string FileText(const std::string& path) {
   return text.str();
 }
 
-// Runs the tool with `args`, which reach it byte for byte; it is killed
-// after 60 seconds (status 137 then).
+// Runs the tool with `args`, which reach it byte for byte (each one quoted
+// for the shell); it is killed after 60 seconds (status 137 then).
 ToolRun RunTool(const std::vector<std::string>& args) {
-  std::vector<std::string> command = {
-      "env", "XDG_DATA_HOME=" + Scratch(), "timeout", "-s", "KILL", "60", CORVANTA_SOLVE_EXE};
-  command.insert(command.end(), args.begin(), args.end());
-  std::vector<char*> argv;
-  for (std::string& arg : command) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  const std::string out = Scratch() + "/out", err = Scratch() + "/err";
-  posix_spawn_file_actions_t files;
-  posix_spawn_file_actions_init(&files);
-  posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  ToolRun run;
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, "env", &files, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  std::string command =
+      "XDG_DATA_HOME=" + Scratch() + " timeout -s KILL 60 '" CORVANTA_SOLVE_EXE "'";
+  for (const std::string& arg : args) {
+    command += " '";
+    for (char c : arg) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    command += "'";
   }
-  posix_spawn_file_actions_destroy(&files);
-  run.out = FileText(out);
-  run.err = FileText(err);
-  return run;
+  const std::string out = Scratch() + "/out", err = Scratch() + "/err";
+  const int status = std::system((command + " </dev/null >" + out + " 2>" + err).c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(out), FileText(err)};
 }
 
 std::vector<std::string> Job(const std::vector<std::string>& more = {}) {

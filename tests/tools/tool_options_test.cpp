@@ -93,10 +93,8 @@ TEST(SetupOptions, ChooseTheRowOfTheMeaningTheRestFromTheSetupRow) {
   const Case cases[] = {
       {0, false, {}, 0},
       {0, false, {"RH", "RH", "climb"}, 1},
-      {0, false, {"RH", "LH", "conventional"}, 2},
       {0, false, {"LH", "RH", "climb"}, 7},
       {0, false, {"LH", kNone, kNone}, 6},
-      {0, false, {kNone, "LH", "climb"}, 3},
       {5, true, {"LH", kNone, kNone}, 5},
   };
   for (const Case& c : cases) {

@@ -92,26 +92,5 @@ TEST(WorkedSheet, TheLeadLineOfALongLeadIsTheScreensWholeLine) {
   }
 }
 
-// Texts the fields refuse, or values no job has, give a whole sheet, no crash.
-TEST(DegenerateSheet, ComposesWhateverTheFieldsHold) {
-  const std::string huge(59, '9');
-  const std::vector<std::vector<std::string>> jobs = {
-      {"0", "0", "0", "0", ""}, {".", "3.", "90", ".5", "x"}, {huge, huge, huge, huge, "99"}};
-  const ControlId ids[] = {IDC_INDEX_CONST, IDC_FEED_CONST, IDC_HELIX_ANGLE,
-                           IDC_NORMAL_DIAMETRAL_PITCH, IDC_HOB_THREADS};
-  for (const auto& j : jobs) {
-    SCOPED_TRACE(j[2]);
-    MemoryControls controls;
-    for (int i = 0; i < 5; ++i) controls.SetText(ids[i], j[i]);
-    for (const SolveResult& r :
-         {SolveResult{}, testing::MakeResult({24, 41}, {24, 56}, {20, 40}, {60, 50}, "41")}) {
-      const std::vector<SheetRun> runs =
-          ComposeSetupSheet(ReadDetachedSheetInputs(controls, r, SearchMethod::kFast), r);
-      ASSERT_EQ(runs.size(), 33u);  // all but the five set-up lines: no row chosen
-      EXPECT_EQ(runs[0].text, kSheetTitle);
-    }
-  }
-}
-
 }  // namespace
 }  // namespace corvanta
