@@ -43,14 +43,6 @@ TEST(ShowResult, EveryTextAsExactArithmeticGivesIt) {
        "121 157 / 16 16 | 35 47 / 85 53 |  | Index Error: None | Feed Error: -4.625589625088 | "
        "Actual Feed From C: 0.3743054594 Along Helix Angle: 0.4322107154 | "
        "Lead: 0.0459712251 (Error: -0.5823473057)"},
-      // The regression job's index train with a feed train slower than its C asks for.
-      {40,
-       0,
-       {85, 53, 46, 35, 69, 62, 73, 44},
-       "44 73 / 69 62 | 35 46 / 85 53 | C: 803/35 | Index Error: None | "
-       "Feed Error: -0.007769142928 | "
-       "Actual Feed From C: 0.0273862373 Along Helix Angle: 0.0316229029 | "
-       "Lead: 24.5980022198 (Error: -0.5347390090)"},
   };
   for (const Case& c : cases) {
     for (const SearchMethod method : {SearchMethod::kFast, SearchMethod::kLiteral}) {
