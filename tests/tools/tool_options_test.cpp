@@ -17,22 +17,20 @@
 namespace corvanta {
 namespace {
 
-constexpr std::nullopt_t kNone = std::nullopt;
-
-// The line the tool refuses `args` with, "" for a job it takes. Without
-// --settings the job starts from the defaults, not from this machine's
-// saved settings.
-std::string RefusalOf(std::vector<std::string> args) {
+// The line the tool refuses `args` with, or for a job it takes "row " and
+// the job's set-up row. Without --settings the job starts from the
+// defaults, not from this machine's saved settings.
+std::string Read(std::vector<std::string> args) {
   args.insert(args.begin(), kSolveProgram);
   std::vector<const char*> argv;
   for (const std::string& arg : args) argv.push_back(arg.c_str());
   try {
     const SolveOptions options = ParseSolveOptions(static_cast<int>(argv.size()), argv.data());
-    BuildSolveJob(options, options.settingsFile ? StartSettings(options) : DefaultAppSettings());
+    const AppSettings start = options.settingsFile ? StartSettings(options) : DefaultAppSettings();
+    return "row " + std::to_string(BuildSolveJob(options, start).entry.setupRow);
   } catch (const Refusal& refusal) {
     return OneLine(refusal.message);
   }
-  return "";
 }
 
 std::vector<std::string> Job(const std::vector<std::string>& more) {
@@ -53,8 +51,8 @@ TEST(SolveOptions, EachKindOfBadTextIsRefusedInItsWords) {
   std::ofstream(large) << "[Settings]\r\n" << std::string(kProfileFileLimit, ';');
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {Job({"--feed-const", ""}), ""},
-      {{"--helix", "30", "--ndp", "10", "--teeth", "040", "--index-const", "0030"}, ""},
+      {Job({"--feed-const", ""}), "row 0"},
+      {{"--helix", "30", "--ndp", "10", "--teeth", "040", "--index-const", "0030"}, "row 0"},
       {Job({"--feed-const", "-1\n\x1B]0;title\a\\"}),
        "--feed-const: \"Feed Const:\" must be 0 to 90 in digits and at most one point, up to 40 "
        "characters (got \"-1\\x0A\\x1B]0;title\\x07\\x5C\")"},
@@ -77,43 +75,23 @@ TEST(SolveOptions, EachKindOfBadTextIsRefusedInItsWords) {
        "--gear RH and --cut conventional disagree with --setup 5 (LH hob, LH gear, climb cut)"},
       {Job({"--hob", "XX"}), "--hob: XX not in {RH,LH}"},
   };
-  for (const auto& [args, refusal] : cases) EXPECT_EQ(RefusalOf(args), refusal);
+  for (const auto& [args, refusal] : cases) EXPECT_EQ(Read(args), refusal);
   std::filesystem::remove_all(folder);
 }
 
-// Rows by their full meaning; a part meaning completed from row 0 or from
-// the --setup row it agrees with (a disagreement is refused above).
-TEST(SetupOptions, ChooseTheRowOfTheMeaningTheRestFromTheSetupRow) {
-  struct Case {
-    int setupRow;
-    bool setupGiven;
-    SetupMeaning meaning;
-    int row;
+// Rows by their full meaning, in any case; a part meaning completed from
+// row 0 or from the --setup row it agrees with (a disagreement is refused
+// above).
+TEST(SetupOptions, TheMeaningChoosesTheRowTheRestFromTheSetupRow) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {Job({}), "row 0"},
+      {Job({"--hob", "RH", "--gear", "RH", "--cut", "climb"}), "row 1"},
+      {Job({"--hob", "LH", "--gear", "RH", "--cut", "climb"}), "row 7"},
+      {Job({"--hob", "LH"}), "row 6"},
+      {Job({"--hob", "lh", "--cut", "CLIMB"}), "row 7"},
+      {Job({"--setup", "5", "--hob", "LH"}), "row 5"},
   };
-  const Case cases[] = {
-      {0, false, {}, 0},
-      {0, false, {"RH", "RH", "climb"}, 1},
-      {0, false, {"LH", "RH", "climb"}, 7},
-      {0, false, {"LH", kNone, kNone}, 6},
-      {5, true, {"LH", kNone, kNone}, 5},
-  };
-  for (const Case& c : cases) {
-    std::string refusal;
-    EXPECT_EQ(ChooseSetupRow(c.setupRow, c.setupGiven, c.meaning, &refusal), c.row)
-        << c.setupRow << " " << c.meaning.hob.value_or("-") << " " << c.meaning.gear.value_or("-")
-        << " " << c.meaning.cut.value_or("-");
-    EXPECT_EQ(refusal, "");
-  }
-}
-
-// In any case on the command line, and into the job's row.
-TEST(SetupOptions, TakeTheirWordsInAnyCaseIntoTheJob) {
-  const char* const argv[] = {kSolveProgram, "--teeth", "40", "--hob", "lh", "--cut", "CLIMB"};
-  const SolveOptions options = ParseSolveOptions(7, argv);
-  EXPECT_EQ(options.setupMeaning.hob, "LH");
-  EXPECT_EQ(options.setupMeaning.gear, std::nullopt);
-  EXPECT_EQ(options.setupMeaning.cut, "climb");
-  EXPECT_EQ(BuildSolveJob(options, DefaultAppSettings()).entry.setupRow, 7);
+  for (const auto& [args, row] : cases) EXPECT_EQ(Read(args), row);
 }
 
 TEST(UnknownOption, NearestNameIsOneItBeginsElseTheFewestEdits) {
