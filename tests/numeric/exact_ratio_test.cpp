@@ -21,12 +21,9 @@ TEST(ExactRatioFromText, RecoversTheRatioTheDigitsStandForOrRefuses) {
       {FixedText(Decimal100(-1) / 7, 110), std::pair(-1, 7)},
       // "" is refused although the Binary100 reader would take it as 0; none throws.
       {"", {}},
-      {"1,5", {}},
-      {"nan", {}},
       {"1e99999999999", {}},
       // Exponents the base-2 reader would overflow a long on.
       {"1e9223372036854775807", {}},
-      {"1e-9223372036854775808", {}},
   };
   for (const auto& [text, expected] : cases) {
     std::optional<ExactRatio> r;

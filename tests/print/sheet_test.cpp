@@ -11,77 +11,50 @@ namespace {
 
 TEST(SheetText, AnglesAndFeedConstants) {
   const std::pair<double, const char*> angles[] = {
-      {22.5,
-       "22\xB0"
-       "30'00.0000\""},
       {10.123456,
        "10\xB0"
        "07'24.4416\""},
       {5.99999999,
        "06\xB0"
        "00'00.0000\""},  // 59'59.99996" carries all the way up
-      {0.5,
-       "00\xB0"
-       "30'00.0000\""},
   };
   for (const auto& [angle, text] : angles) EXPECT_EQ(DegreesMinutesSeconds(angle), text) << angle;
   // A feed constant above 3 is shown as its reciprocal.
   const std::pair<const char*, const char*> feedConstants[] = {
-      {"0.075", "0.075"},
-      {"8", "0.125"},
-      {"12", "0.08333333333333333333333333333333"}};  // 32 decimals
+      {"8", "0.125"}, {"12", "0.08333333333333333333333333333333"}};  // 32 decimals
   for (const auto& [typed, shown] : feedConstants)
     EXPECT_EQ(FeedConstantText(typed), shown) << typed;
 }
 
 // Index constant 30, one thread, 41 teeth, row 0: X / Y is the train's P / Q,
-// one case of each form (C = 41, form 3, in RunByRun).
+// one case of each form (C = 41, form 3, in RunByRun): X's and P's side,
+// Y's and Q's side.
 TEST(SheetText, IndexEquationsOfTheWorkedTrains) {
   const struct {
-    ExactRatio c;
-    ToothPair numerator, denominator;
+    int p, q;              // C = p / q
+    std::uint16_t n1, n2;  // the train's numerator pair
+    std::uint16_t d1, d2;  // its denominator pair
     int form;
-    const char *xLine, *numeratorSide, *yLine, *denominatorSide;
+    std::string lines;
   } cases[] = {
-      {{28, 1},
-       {24, 35},
-       {31, 37},
-       0,
-       "28 * 30 * 1 = 840",
-       "840 = 35 x 24",
-       "(28 * 41)  - 1 = 1147",
-       "1147 = 31 x 37"},
-      {{176, 1},
-       {24, 44},
-       {37, 39},
-       2,
-       "176 * 30 * 1 = 5280",
-       "(5280 / 5) = 1056 = 44 x 24",
-       "(176 * 41)  - 1 = 7215",
-       "(7215 / 5) = 1443 = 37 x 39"},
-      {{2, 1},
-       {30, 40},
-       {36, 45},
-       1,
-       "2 * 30 * 1 = 60",
-       "(60 * 20) = 1200 = 40 x 30",
-       "(2 * 41)  - 1 = 81",
+      {28, 1, 24, 35, 31, 37, 0,
+       "28 * 30 * 1 = 840 | 840 = 35 x 24 | (28 * 41)  - 1 = 1147 | 1147 = 31 x 37"},
+      {2, 1, 30, 40, 36, 45, 1,
+       "2 * 30 * 1 = 60 | (60 * 20) = 1200 = 40 x 30 | (2 * 41)  - 1 = 81 | "
        "(81 * 20) = 1620 = 36 x 45"},
-      {{47, 2},
-       {24, 47},
-       {35, 44},
-       3,
-       "47 * 30 * 1 = 1410",
-       "((1410 * 4) / 5) = 1128 = 47 x 24",
-       "(47 * 41)  - 2 = 1925",
-       "((1925 * 4) / 5) = 1540 = 35 x 44"},  // q enters Y
+      {176, 1, 24, 44, 37, 39, 2,
+       "176 * 30 * 1 = 5280 | (5280 / 5) = 1056 = 44 x 24 | (176 * 41)  - 1 = 7215 | "
+       "(7215 / 5) = 1443 = 37 x 39"},
+      {47, 2, 24, 47, 35, 44, 3,  // q enters Y
+       "47 * 30 * 1 = 1410 | ((1410 * 4) / 5) = 1128 = 47 x 24 | (47 * 41)  - 2 = 1925 | "
+       "((1925 * 4) / 5) = 1540 = 35 x 44"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.xLine);
     const IndexEquation e = MakeIndexEquation(
-        c.c, 30, 1, 41, -1, testing::MakeResult(c.numerator, c.denominator, {}, {}, "1"));
-    EXPECT_EQ(std::tie(e.form, e.xLine, e.numeratorSide, e.yLine, e.denominatorSide),
-              std::tie(c.form, c.xLine, c.numeratorSide, c.yLine, c.denominatorSide));
+        {c.p, c.q}, 30, 1, 41, -1, testing::MakeResult({c.n1, c.n2}, {c.d1, c.d2}, {}, {}, "1"));
+    EXPECT_EQ(e.form, c.form) << c.lines;
+    EXPECT_EQ(e.xLine + " | " + e.numeratorSide + " | " + e.yLine + " | " + e.denominatorSide,
+              c.lines);
   }
 }
 

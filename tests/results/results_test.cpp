@@ -1,13 +1,11 @@
-// The machine set-ups, and the cut of the actual-feed text (the result
-// display's tests hold every text against exact values).
+// The machine set-ups (the result display's tests hold every text of a
+// result against exact values).
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 
-#include "numeric/constants.h"
 #include "results/machine_setup.h"
-#include "results/result_texts.h"
 
 namespace corvanta {
 namespace {
@@ -72,13 +70,6 @@ TEST(SetupTable, EveryRowsTextsLinesAndValues) {
   EXPECT_EQ(SetupForRow(8), nullptr);
   EXPECT_EQ(SetupForRow(-1), nullptr);
   EXPECT_EQ(SetupSign(8), +1);  // no row: the sign +1
-}
-
-TEST(ActualFeedText, TheLastShownDecimalIsCutNotRounded) {
-  // 0.025 / cos 30 = 0.0288675134595...: 11 decimals round to ...346, shown ...34.
-  const Decimal100 actual("0.025");
-  EXPECT_EQ(ActualFeedText(actual, actual / cos(DegreesToRadians(Decimal100(30)))),
-            "Actual Feed From C: 0.0250000000 Along Helix Angle: 0.0288675134");
 }
 
 }  // namespace

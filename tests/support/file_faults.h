@@ -19,6 +19,18 @@
 
 namespace corvanta::testing {
 
+// Sets or clears the immutable attribute of a file or folder; false where
+// the file system or the privileges do not allow it.
+inline bool SetImmutable(const std::string& path, bool immutable) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+  int flags = 0;
+  bool set = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  set = set && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  if (fd >= 0) ::close(fd);
+  return set;
+}
+
 // Makes a file or folder unchangeable while it lives: no file can be
 // created, removed or renamed in such a folder, and such a file cannot be
 // replaced. Root ignores permission bits, so the immutable attribute is
@@ -27,15 +39,7 @@ namespace corvanta::testing {
 class Unchangeable {
  public:
   explicit Unchangeable(const std::string& path) : path_(path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd >= 0) {
-      int flags = 0;
-      if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags |= FS_IMMUTABLE_FL;
-        immutable_ = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-      }
-      ::close(fd);
-    }
+    immutable_ = SetImmutable(path, true);
     if (!immutable_ && ::geteuid() != 0 && std::filesystem::is_directory(path)) {
       std::filesystem::permissions(path,
                                    std::filesystem::perms::owner_write |
@@ -46,15 +50,7 @@ class Unchangeable {
     }
   }
   ~Unchangeable() {
-    if (immutable_) {
-      const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK);
-      int flags = 0;
-      if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-        flags &= ~FS_IMMUTABLE_FL;
-        ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-      }
-      if (fd >= 0) ::close(fd);
-    }
+    if (immutable_) SetImmutable(path_, false);
     if (readOnly_) {
       std::filesystem::permissions(path_, std::filesystem::perms::owner_write,
                                    std::filesystem::perm_options::add);

@@ -81,18 +81,6 @@ inline SolveResult MakeResult(ToothPair indexUp, ToothPair indexDown, ToothPair 
   return {feedDown, feedUp, indexDown, indexUp, {}, Decimal100(c)};  // SolveResult's order
 }
 
-// The ordered results of each range of a split run on its own, without the driver.
-inline std::vector<std::array<std::uint16_t, 8>> ListTheSplitImplies(const std::vector<int>& stock,
-                                                                     unsigned processors) {
-  ReadySearch search({}, stock);
-  for (const WorkerRange& r : SplitCandidates(search.state.candidates.size(), processors))
-    search.Run(r.rangeBegin, r.rangeEnd);
-  OrderResults(search.state.results);
-  std::vector<std::array<std::uint16_t, 8>> counts;
-  for (const SolveResult& r : search.state.results) counts.push_back(ToothCounts(r));
-  return counts;
-}
-
 }  // namespace corvanta::testing
 
 #endif

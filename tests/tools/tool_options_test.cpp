@@ -1,80 +1,97 @@
-// corvanta-solve's options beyond the window's fields: the set-up row by
-// its meaning, and the nearest option to one it does not know.
+// corvanta-solve's command line read in-process: what each kind of bad
+// text is refused with, the set-up row by its meaning, and the nearest
+// option to one it does not know.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
-#include "tools/setup_options.h"
+#include <filesystem>
+#include <fstream>
+
+#include "settings/profile_store.h"
+#include "tools/refusal_text.h"
+#include "tools/solve_options.h"
 #include "tools/unknown_option.h"
 
 namespace corvanta {
 namespace {
 
-constexpr std::nullopt_t kNone = std::nullopt;
-
-// Every row by its full meaning; a part meaning completed from row 0 or from
-// the --setup row it agrees with.
-TEST(SetupOptions, ChooseTheRowOfTheMeaningTheRestFromTheSetupRow) {
-  struct Case {
-    int setupRow;
-    bool setupGiven;
-    SetupMeaning meaning;
-    int row;
-  };
-  const Case cases[] = {
-      {0, false, {}, 0},
-      {0, false, {"RH", "RH", "conventional"}, 0},
-      {0, false, {"RH", "RH", "climb"}, 1},
-      {0, false, {"RH", "LH", "conventional"}, 2},
-      {0, false, {"RH", "LH", "climb"}, 3},
-      {0, false, {"LH", "LH", "conventional"}, 4},
-      {0, false, {"LH", "LH", "climb"}, 5},
-      {0, false, {"LH", "RH", "conventional"}, 6},
-      {0, false, {"LH", "RH", "climb"}, 7},
-      {0, false, {kNone, kNone, "climb"}, 1},
-      {0, false, {"LH", kNone, kNone}, 6},
-      {0, false, {kNone, "LH", "climb"}, 3},
-      {5, true, {}, 5},
-      {5, true, {"LH", kNone, kNone}, 5},
-      {3, true, {"RH", "LH", "climb"}, 3},
-  };
-  for (const Case& c : cases) {
-    std::string refusal;
-    EXPECT_EQ(ChooseSetupRow(c.setupRow, c.setupGiven, c.meaning, &refusal), c.row)
-        << c.setupRow << " " << c.meaning.hob.value_or("-") << " " << c.meaning.gear.value_or("-")
-        << " " << c.meaning.cut.value_or("-");
-    EXPECT_EQ(refusal, "");
-  }
-}
-
-TEST(SetupOptions, RefuseAMeaningThatDisagreesWithTheSetupGiven) {
-  const std::vector<std::tuple<int, SetupMeaning, std::string>> cases = {
-      {0,
-       {"LH", kNone, kNone},
-       "--hob LH disagrees with --setup 0 (RH hob, RH gear, conventional cut)"},
-      {5,
-       {kNone, "RH", "conventional"},
-       "--gear RH and --cut conventional disagree with --setup 5 (LH hob, LH gear, climb cut)"},
-  };
-  for (const auto& [setupRow, meaning, message] : cases) {
-    std::string refusal;
-    EXPECT_EQ(ChooseSetupRow(setupRow, true, meaning, &refusal), std::nullopt);
-    EXPECT_EQ(refusal, message);
-  }
-}
-
-TEST(SetupOptions, TakeTheirWordsInAnyCaseAndRefuseOthers) {
-  CLI::App app;
-  SetupMeaning meaning;
-  AddSetupMeaningOptions(app, meaning);
-  app.parse("--hob lh --cut CLIMB");
-  EXPECT_EQ(meaning.hob, "LH");
-  EXPECT_EQ(meaning.gear, std::nullopt);
-  EXPECT_EQ(meaning.cut, "climb");
+// The line the tool refuses `args` with, or for a job it takes "row " and
+// the job's set-up row. Without --settings the job starts from the
+// defaults, not from this machine's saved settings.
+std::string Read(std::vector<std::string> args) {
+  args.insert(args.begin(), kSolveProgram);
+  std::vector<const char*> argv;
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
   try {
-    app.parse("--gear XX");
-    ADD_FAILURE() << "--gear XX was taken";
-  } catch (const CLI::ValidationError& error) {
-    EXPECT_STREQ(error.what(), "--gear: XX not in {RH,LH}");
+    const SolveOptions options = ParseSolveOptions(static_cast<int>(argv.size()), argv.data());
+    const AppSettings start = options.settingsFile ? StartSettings(options) : DefaultAppSettings();
+    return "row " + std::to_string(BuildSolveJob(options, start).entry.setupRow);
+  } catch (const Refusal& refusal) {
+    return OneLine(refusal.message);
   }
+}
+
+std::vector<std::string> Job(const std::vector<std::string>& more) {
+  std::vector<std::string> args = {"--helix", "30", "--ndp", "10", "--teeth", "40"};
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+// One case of each kind of refusal, echoes escaped and cut; a settings path
+// that is no regular file is refused before it is opened (a pipe would
+// wait). Texts a field holds as 0, and leading zeros, are taken.
+TEST(SolveOptions, EachKindOfBadTextIsRefusedInItsWords) {
+  const std::string folder =
+      (std::filesystem::temp_directory_path() / ("corvanta-options-" + std::to_string(getpid())))
+          .string();
+  std::filesystem::create_directories(folder);
+  const std::string large = folder + "/large.ini", pipe = folder + "/pipe.ini";
+  std::ofstream(large) << "[Settings]\r\n" << std::string(kProfileFileLimit, ';');
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {Job({"--feed-const", ""}), "row 0"},
+      {{"--helix", "30", "--ndp", "10", "--teeth", "040", "--index-const", "0030"}, "row 0"},
+      {Job({"--feed-const", "-1\n\x1B]0;title\a\\"}),
+       "--feed-const: \"Feed Const:\" must be 0 to 90 in digits and at most one point, up to 40 "
+       "characters (got \"-1\\x0A\\x1B]0;title\\x07\\x5C\")"},
+      {{"--helix", "30", "--ndp", "10"}, "--teeth: \"Number of Teeth:\" must be chosen, 1 to 500"},
+      {Job({"--setup", "8"}),
+       "--setup: the set-up row must be a whole number from 0 to 7 (got \"8\")"},
+      {Job({"--stock", std::string(200, '1')}),
+       "--stock: the gear stock takes 1 to 154 characters '0' and '1' (got "
+       "\"1111111111111111111111111111111111111111\"... (200 bytes))"},
+      {Job({"--settings", folder}),
+       "--settings: \"" + folder + "\" is a folder, not a settings file"},
+      {Job({"--settings", pipe}), "--settings: \"" + pipe + "\" is not a regular file"},
+      {Job({"--settings", large}),
+       "--settings: \"" + large + "\" is too large for a settings file (over 1 MiB)"},
+      {Job({"--helx\x1B[2J", "30"}), "--helx\\x1B[2J: no such option; did you mean --helix?"},
+      {Job({"30\n"}), "The following argument was not expected: 30\\x0A"},
+      {Job({"--setup", "2", "--cut", "climb"}),
+       "--cut climb disagrees with --setup 2 (RH hob, LH gear, conventional cut)"},
+      {Job({"--setup", "5", "--gear", "RH", "--cut", "conventional"}),
+       "--gear RH and --cut conventional disagree with --setup 5 (LH hob, LH gear, climb cut)"},
+      {Job({"--hob", "XX"}), "--hob: XX not in {RH,LH}"},
+  };
+  for (const auto& [args, refusal] : cases) EXPECT_EQ(Read(args), refusal);
+  std::filesystem::remove_all(folder);
+}
+
+// Rows by their full meaning, in any case; a part meaning completed from
+// row 0 or from the --setup row it agrees with (a disagreement is refused
+// above).
+TEST(SetupOptions, TheMeaningChoosesTheRowTheRestFromTheSetupRow) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {Job({}), "row 0"},
+      {Job({"--hob", "RH", "--gear", "RH", "--cut", "climb"}), "row 1"},
+      {Job({"--hob", "LH", "--gear", "RH", "--cut", "climb"}), "row 7"},
+      {Job({"--hob", "LH"}), "row 6"},
+      {Job({"--hob", "lh", "--cut", "CLIMB"}), "row 7"},
+      {Job({"--setup", "5", "--hob", "LH"}), "row 5"},
+  };
+  for (const auto& [args, row] : cases) EXPECT_EQ(Read(args), row);
 }
 
 TEST(UnknownOption, NearestNameIsOneItBeginsElseTheFewestEdits) {
@@ -84,17 +101,11 @@ TEST(UnknownOption, NearestNameIsOneItBeginsElseTheFewestEdits) {
       "--cut",  "--whole-c", "--stock",       "--settings",   "--processors", "--results",
       "--json", "--sheet",   "--sheet-result"};
   const std::pair<const char*, const char*> cases[] = {
-      {"--helx", "--helix"},    // a letter left out, not one changed (--help)
-      {"--heliix", "--helix"},  // a letter doubled
-      {"--procesors", "--processors"},
-      {"--teeht", "--teeth"},  // two letters swapped
-      {"--gaer", "--gear"},
-      {"--ndb", "--ndp"},                 // a letter changed
+      {"--helx", "--helix"},              // a letter left out, not one changed (--help)
+      {"--teeht", "--teeth"},             // two letters swapped
       {"--hob-thread", "--hob-threads"},  // begun: before the nearer --hob
       {"--set", "--setup"},               // begun by two: the fewer edits
-      {"--feed", "--feed-rate"},
-      {"--result=5", "--results"},  // its value aside
-      {"-ndp", "--ndp"},            // one dash
+      {"--result=5", "--results"},        // its value aside
   };
   for (const auto& [unknown, nearest] : cases) EXPECT_EQ(NearestName(unknown, names), nearest);
 }
