@@ -83,13 +83,13 @@ for entry in "${jobs[@]}"; do
     failed=1
     continue
   fi
-  rm -f "$work"/*.times
   # A job that ends in a few hundredths of a second is mostly process start
   # and the pauses before the workers, and the machine's noise is of that
   # size: five times as many runs for those.
   job_runs=$runs
   awk -v t="$(cut -d' ' -f1 "$work/full-literal.times")" 'BEGIN { exit !(t < 0.2) }' &&
     job_runs=$((runs * 5))
+  rm -f "$work"/*.times
   for ((k = 0; k < job_runs; ++k)); do
     run literal "${args[@]}" --literal
     run fast "${args[@]}"
