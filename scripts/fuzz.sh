@@ -6,23 +6,21 @@
 # the whole output of a run in build/fuzz/fuzz/logs/NAME.log.
 # Usage: scripts/fuzz.sh SECONDS [NAME...]   (NAME: settings_file, exact_ratio, ...)
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
 seconds=${1:?usage: scripts/fuzz.sh SECONDS [NAME...]}
 shift
+source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
 
-scripts/install-deps.sh
 build=build/fuzz
 mkdir -p "$build"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-if ! { cmake -S . -B "$build" -DCORVANTA_SANITIZE=fuzzer -DCMAKE_C_COMPILER=clang \
-         -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" &&
-       cmake --build "$build" --target fuzzers -j"$(nproc)"; } >"$build/build.log" 2>&1; then
-  grep -E 'error|Error' "$build/build.log" | head -20
-  echo "Build failed; the whole log is in $build/build.log" >&2
-  exit 1
-fi
+fuzzers() {
+  cmake -S . -B "$build" -DCORVANTA_SANITIZE=fuzzer -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" &&
+    cmake --build "$build" --target fuzzers -j"$(nproc)"
+}
+: >"$build/build.log"
+logged "$build/build.log" "Build failed" fuzzers
 
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then

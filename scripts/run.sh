@@ -2,17 +2,14 @@
 # Builds corvanta.exe and starts it under Wine. With no X display it starts a
 # private Xvfb, opens the window there, saves a screenshot and says where.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
+source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
 
-scripts/install-deps.sh
-mkdir -p build
-if ! { cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake &&
-       cmake --build build/windows -j"$(nproc)" --target corvanta; } >build/run-build.log 2>&1; then
-  grep -E 'error|Error' build/run-build.log | head -40
-  echo "Build failed; the whole log is in build/run-build.log" >&2
-  exit 1
-fi
+program() {
+  cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake &&
+    cmake --build build/windows -j"$(nproc)" --target corvanta
+}
+: >build/run-build.log
+logged build/run-build.log "Build failed" program
 source scripts/wine-env.sh
 scripts/wine-prefix.sh
 program=build/windows/app/corvanta.exe

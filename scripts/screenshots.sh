@@ -6,23 +6,17 @@
 # Writes docs/main-page.png, docs/change-gears-page.png and
 # docs/printed-sheet.png; the run's other pictures stay in build/screenshots.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
+source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
 
-scripts/install-deps.sh
-mkdir -p build
-log=build/screenshots.log
-: >"$log"
-if ! {
+programs() {
   cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake &&
     cmake --build build/windows -j"$(nproc)" --target corvanta window_probe &&
     cmake -S . -B build/native -DCORVANTA_SANITIZE=ON &&
     cmake --build build/native -j"$(nproc)" --target corvanta-solve
-} >>"$log" 2>&1; then
-  grep -E 'error|Error' "$log" | head -40
-  echo "Build failed; the whole log is in $log" >&2
-  exit 1
-fi
+}
+log=build/screenshots.log
+: >"$log"
+logged "$log" "Build failed" programs
 
 out=$root/build/screenshots
 mkdir -p "$out"

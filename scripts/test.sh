@@ -5,23 +5,15 @@
 # test: the native ones directly, the Windows ones under Wine with a private
 # X display. Ends with CTest's summary.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
-
-scripts/install-deps.sh
-mkdir -p build
+source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
 log=build/build.log
 : > "$log"
 
-build() {  # build DIR TARGET [cmake options...]
+configure_and_build() {  # configure_and_build DIR TARGET [cmake options...]
   local dir=$1 target=$2; shift 2
-  if ! { cmake -S . -B "build/$dir" "$@" &&
-         cmake --build "build/$dir" --target "$target" -j"$(nproc)"; } >>"$log" 2>&1; then
-    grep -E 'error|Error' "$log" | head -40
-    echo "Build of $dir failed; the whole log is in $log" >&2
-    exit 1
-  fi
+  cmake -S . -B "build/$dir" "$@" && cmake --build "build/$dir" --target "$target" -j"$(nproc)"
 }
+build() { logged "$log" "Build of $1 failed" configure_and_build "$@"; }
 build native all -DCORVANTA_SANITIZE=ON
 build windows all -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 # What a shop installs: the Windows build above makes the installer; this
@@ -29,10 +21,7 @@ build windows all -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 # of the tested build.
 build release all -DCORVANTA_BUILD_TESTS=OFF \
   -DCORVANTA_REFERENCE_SOLVE="$root/build/native/tools/corvanta-solve"
-if ! cmake --build build/release --target package >>"$log" 2>&1; then
-  echo "Packing build/release failed; the whole log is in $log" >&2
-  exit 1
-fi
+logged "$log" "Packing build/release failed" cmake --build build/release --target package
 # The search, the Solve and corvanta-solve under ThreadSanitizer.
 build tsan all -DCORVANTA_SANITIZE=thread
 # The fuzz targets; CTest runs each over its corpus and for a few seconds.

@@ -79,60 +79,39 @@ std::optional<DecidedSteps> MakeDecidedSteps(const Decimal100& y, const IndexTer
 
 Decimal100 FastCFromIndexRatio(const Decimal100& y, const IndexTerms& terms) {
   if (!isfinite(y)) return CFromIndexRatio(y, terms);
-  // The same values, formed the same way, as the bisection of
-  // CFromIndexRatio; its steps are repeated here operation for operation.
-  static const Decimal100 eps("1e-110");
-  static const Decimal100 zero(0), largest(99999);
-  constexpr int kMaxSteps = 1000;
   // The bracket starts 100000 wide and each step halves it, the new end
   // (a rounded midpoint below 100000) off by at most 2e-95; after k steps it
   // is at least 100000 / 2^k - 4e-95 wide, which is more than 1e-86 for k <
   // 300, and lo + eps < hi holds (lo + eps rounds by 1e-95 at most) without
   // being asked.
   constexpr int kNarrowAfter = 300;
-  const Decimal100 kiT = terms.indexConstant * Decimal100(terms.hobThreads);
-  const Decimal100 teeth(terms.teeth);
-  const Decimal100 sign(terms.sign);
-  const bool falling = terms.sign < 0;
-  const std::optional<DecidedSteps> decided = MakeDecidedSteps(y, terms, kiT, teeth);
+  CBisection b(terms);
+  const std::optional<DecidedSteps> decided = MakeDecidedSteps(y, terms, b.kiT, b.teeth);
   if (!decided) return CFromIndexRatio(y, terms);
 
-  Decimal100 lo(0), hi(100000), c(50000);
-  int steps = 0;
   for (;;) {
+    const Decimal100& c = b.c;
     bool ratioAbove;  // the rounded ratio at c lies above y
-    const bool poleFar = !falling || c < decided->nearPoleLow || c > decided->nearPoleHigh;
+    const bool poleFar = !b.falling || c < decided->nearPoleLow || c > decided->nearPoleHigh;
     if (poleFar && (c < decided->below || c > decided->above)) {
-      const int signG = !falling || c > decided->nearPoleHigh ? 1 : -1;
+      const int signG = !b.falling || c > decided->nearPoleHigh ? 1 : -1;
       const int signC = c > decided->above ? 1 : -1;
       ratioAbove = decided->signA * signC * signG > 0;
     } else {
-      const Decimal100 d = c * teeth + sign;
+      // The division CFromIndexRatio makes, formed the same way.
+      const Decimal100 d = c * b.teeth + b.sign;
       if (d == 0) {
-        c = 0;
+        b.c = 0;
         break;
       }
-      const Decimal100 r = kiT * c / d;
+      const Decimal100 r = b.kiT * c / d;
       if (r == y) break;
       if (!(r > y) && !(r < y)) break;  // NaN
       ratioAbove = r > y;
     }
-    if (falling == ratioAbove) {  // C too small
-      lo = c;
-      c = (c + hi) / 2;
-    } else {
-      hi = c;
-      c = (lo + c) / 2;
-    }
-    ++steps;
-    if (c < zero || c > largest) {
-      if (steps < kMaxSteps) c = 0;
-      break;
-    }
-    if (steps >= kMaxSteps) break;
-    if (steps >= kNarrowAfter && !(lo + eps < hi)) break;
+    if (!b.Halve(b.falling == ratioAbove, kNarrowAfter)) break;
   }
-  return c + eps;
+  return b.c + CBisection::Eps();
 }
 
 }  // namespace corvanta

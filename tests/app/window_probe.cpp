@@ -4,13 +4,23 @@
 //                          child control: ID CLASS e=ENABLED v=VISIBLE sel=N
 //                          pos=N rect=LEFT,TOP,RIGHT,BOTTOM (screen) text=TEXT
 //   window_probe dropped   the open drop-down list's rect
+//   window_probe set ID TEXT      WM_SETTEXT to control ID
+//   window_probe select ID N      item N (from 0) of combo box ID, as a
+//                                 choice of the operator's (CBN_SELCHANGE)
+//   window_probe solve            clicks "&Solve" and prints the seconds
+//                                 until the click's message returned (the
+//                                 window runs the whole Solve inside it),
+//                                 then the C line
 // Exit code 1 when the window (or the list) is not there.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+
+#include "resources/resource.h"
 
 namespace {
 
@@ -59,6 +69,35 @@ int main(int argc, char** argv) {
     std::printf("window rect=%ld,%ld,%ld,%ld client=%ld,%ld\n", r.left, r.top, r.right, r.bottom,
                 client.x, client.y);
     EnumChildWindows(main, DumpChild, 0);
+    return 0;
+  }
+  if (command == "set" && argc == 4) {
+    HWND control = GetDlgItem(main, std::atoi(argv[2]));
+    if (control == nullptr) return 1;
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+    return 0;
+  }
+  if (command == "select" && argc == 4) {
+    const int id = std::atoi(argv[2]);
+    HWND box = GetDlgItem(main, id);
+    if (box == nullptr || SendMessageW(box, CB_SETCURSEL, std::atoi(argv[3]), 0) == CB_ERR)
+      return 1;
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+    return 0;
+  }
+  if (command == "solve") {
+    HWND solve = GetDlgItem(main, IDC_SOLVE_BUTTON);
+    if (solve == nullptr || !IsWindowEnabled(solve)) return 1;
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    SendMessageW(solve, BM_CLICK, 0, 0);
+    QueryPerformanceCounter(&end);
+    char text[512] = "";
+    SendMessageA(GetDlgItem(main, IDC_C_LINE), WM_GETTEXT, sizeof text,
+                 reinterpret_cast<LPARAM>(text));
+    std::printf("%.3f %s\n",
+                static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart, text);
     return 0;
   }
   if (command != "dropped") return 2;
