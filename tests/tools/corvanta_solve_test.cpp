@@ -1,18 +1,23 @@
 // corvanta-solve from the outside: run as a separate process, its listing
-// as text and as JSON, the literal search, and its exit statuses with their
-// one-line messages. What a command line is refused with is tested
+// as text and as JSON, the literal search, its exit statuses with their
+// one-line messages, and Ctrl+C. What a command line is refused with is tested
 // in-process (tool_options_test.cpp); the split by processor count by
 // processor_counts_test.sh.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <thread>
 
 namespace corvanta {
 namespace {
@@ -155,6 +160,42 @@ TEST(CorvantaSolve, ExitStatusesAndOneLineMessages) {
     EXPECT_EQ(run.err.rfind("corvanta-solve: " + c.err, 0), 0u) << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
   }
+}
+
+// Ctrl+C during a search: the search stops, what was found so far is
+// printed, the status is 130. The signal goes in once the tool has taken
+// SIGINT over (its handler shows in /proc), while the literal search of the
+// regression job on one processor still runs.
+TEST(CorvantaSolve, CtrlCStopsTheSearchAndPrintsWhatItFound) {
+  const std::string out = Scratch() + "/interrupted.out", err = Scratch() + "/interrupted.err";
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  setenv("XDG_DATA_HOME", Scratch().c_str(), 1);
+  std::vector<std::string> args = Job({"--literal", "--processors", "1", "--json"});
+  args.insert(args.begin(), CORVANTA_SOLVE_EXE);
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  ASSERT_EQ(posix_spawn(&child, CORVANTA_SOLVE_EXE, &files, nullptr, argv.data(), environ), 0);
+  posix_spawn_file_actions_destroy(&files);
+  // SigCgt is the caught signals' mask in hexadecimal; SIGINT is its bit 1.
+  const auto caught = [&] {
+    const std::string status = FileText("/proc/" + std::to_string(child) + "/status");
+    const auto at = status.find("SigCgt:");
+    return at != std::string::npos && (std::stoull(status.substr(at + 7), nullptr, 16) & 2) != 0;
+  };
+  for (int k = 0; k < 20000 && !caught(); ++k)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  kill(child, SIGINT);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << FileText(err);
+  EXPECT_EQ(WEXITSTATUS(status), 130);
+  EXPECT_EQ(FileText(err), "corvanta-solve: stopped early; these are the results found so far\n");
+  EXPECT_EQ(nlohmann::json::parse(FileText(out))["stopped"], true);
 }
 
 }  // namespace
