@@ -71,18 +71,14 @@ int main(int argc, char** argv) {
     EnumChildWindows(main, DumpChild, 0);
     return 0;
   }
-  if (command == "set" && argc == 4) {
-    HWND control = GetDlgItem(main, std::atoi(argv[2]));
-    if (control == nullptr) return 1;
-    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
-    return 0;
-  }
-  if (command == "select" && argc == 4) {
-    const int id = std::atoi(argv[2]);
-    HWND box = GetDlgItem(main, id);
-    if (box == nullptr || SendMessageW(box, CB_SETCURSEL, std::atoi(argv[3]), 0) == CB_ERR)
-      return 1;
-    SendMessageW(main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+  const int id = argc == 4 ? std::atoi(argv[2]) : 0;
+  HWND control = GetDlgItem(main, id);
+  if (command == "set" && control != nullptr)
+    return SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3])) ? 0 : 1;
+  if (command == "select" && control != nullptr) {
+    if (SendMessageW(control, CB_SETCURSEL, std::atoi(argv[3]), 0) == CB_ERR) return 1;
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(control));
     return 0;
   }
   if (command == "solve") {

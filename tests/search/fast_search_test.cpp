@@ -75,20 +75,6 @@ TEST(DecimalBounds, EveryOperationWithinTheAssumedError) {
   }
 }
 
-// The double is within its bound of the exact value; nothing is claimed for
-// values outside the normal doubles or not finite.
-TEST(DecimalBounds, BoundDecimalHoldsOrDeclines) {
-  for (const char* text :
-       {"0", "0.333333333333333333333333333333333333333333333", "-2.5e-7", "1e-280", "1e290"}) {
-    const auto bounded = BoundDecimal(Decimal100(text));
-    ASSERT_TRUE(bounded) << text;
-    EXPECT_LE(abs(Exact(Decimal100(text)) - Rational(bounded->value)), Rational(bounded->bound));
-  }
-  for (const Decimal100& v :
-       {Decimal100("1e-320"), Decimal100("1e400"), std::numeric_limits<Decimal100>::quiet_NaN()})
-    EXPECT_FALSE(BoundDecimal(v)) << v;
-}
-
 // For every driven pair of a small table and targets on, next to and
 // between its ratios (and outside all of them): the cut gives the literal
 // search's middles and final bracket, and the index's bracket for a cut

@@ -28,29 +28,6 @@ TEST(PairTable, AHandWorkedTable) {
   EXPECT_EQ(table, expected);
 }
 
-// Stock 20, 30, 40: over entry 0 the ratios are 1, 1.5, 1.5, 2, 2, 2.25, 3,
-// 3, 4. Each case was stepped through by hand; the comment names its rule.
-TEST(BracketSearch, HandWorkedBracketsAndSteps) {
-  const std::vector<std::tuple<std::size_t, Decimal100, Bracket, std::vector<std::size_t>>> cases =
-      {
-          {0, Decimal100("1.2"), {0, 1}, {2, 1, 0, 0}},  // odd mid 1 is not above 2
-          {0, Decimal100("2.6"), {4, 6}, {6, 5, 5}},     // odd mid lowers lo by one
-          {0, Decimal100("1.8"), {2, 4}, {2, 3, 3}},     // odd mid 3 raises hi by one
-          {0, Decimal100(2), {0, 8}, {4}},               // exact hit ends at once
-      };
-  const PairTable table = MakePairTable({20, 30, 40});
-  for (const auto& [denominator, target, bracket, expectedMids] : cases) {
-    std::vector<std::size_t> mids;
-    const Bracket found =
-        BracketSearch(table, denominator, target, [&](std::size_t mid, const Decimal100& y) {
-          EXPECT_EQ(y, TrainRatio(table, mid, denominator));
-          mids.push_back(mid);
-        });
-    EXPECT_EQ(std::tie(found.lo, found.hi), std::tie(bracket.lo, bracket.hi)) << target;
-    EXPECT_EQ(mids, expectedMids) << target;
-  }
-}
-
 // 3125 lies on the bisection's path (50000 halved four times); Ki T / N =
 // 0.75 is the ratio's limit, which no C in range reaches; a NaN stops at the
 // first comparison, at the starting C.

@@ -12,7 +12,6 @@
 #include "settings/profile_store.h"
 #include "tools/refusal_text.h"
 #include "tools/solve_options.h"
-#include "tools/unknown_option.h"
 
 namespace corvanta {
 namespace {
@@ -67,7 +66,12 @@ TEST(SolveOptions, EachKindOfBadTextIsRefusedInItsWords) {
       {Job({"--settings", pipe}), "--settings: \"" + pipe + "\" is not a regular file"},
       {Job({"--settings", large}),
        "--settings: \"" + large + "\" is too large for a settings file (over 1 MiB)"},
+      // The nearest option: one the unknown name begins, else the fewest letters
+      // left out, put in or swapped (a letter changed counts two).
       {Job({"--helx\x1B[2J", "30"}), "--helx\\x1B[2J: no such option; did you mean --helix?"},
+      {Job({"--teeht=5"}), "--teeht: no such option; did you mean --teeth?"},
+      {Job({"--hob-thread"}), "--hob-thread: no such option; did you mean --hob-threads?"},
+      {Job({"--set"}), "--set: no such option; did you mean --setup?"},
       {Job({"30\n"}), "The following argument was not expected: 30\\x0A"},
       {Job({"--setup", "2", "--cut", "climb"}),
        "--cut climb disagrees with --setup 2 (RH hob, LH gear, conventional cut)"},
@@ -92,22 +96,6 @@ TEST(SetupOptions, TheMeaningChoosesTheRowTheRestFromTheSetupRow) {
       {Job({"--setup", "5", "--hob", "LH"}), "row 5"},
   };
   for (const auto& [args, row] : cases) EXPECT_EQ(Read(args), row);
-}
-
-TEST(UnknownOption, NearestNameIsOneItBeginsElseTheFewestEdits) {
-  const std::vector<std::string> names = {
-      "--help", "--version", "--index-const", "--feed-const", "--feed-rate",  "--helix",
-      "--ndp",  "--teeth",   "--hob-threads", "--setup",      "--hob",        "--gear",
-      "--cut",  "--whole-c", "--stock",       "--settings",   "--processors", "--results",
-      "--json", "--sheet",   "--sheet-result"};
-  const std::pair<const char*, const char*> cases[] = {
-      {"--helx", "--helix"},              // a letter left out, not one changed (--help)
-      {"--teeht", "--teeth"},             // two letters swapped
-      {"--hob-thread", "--hob-threads"},  // begun: before the nearer --hob
-      {"--set", "--setup"},               // begun by two: the fewer edits
-      {"--result=5", "--results"},        // its value aside
-  };
-  for (const auto& [unknown, nearest] : cases) EXPECT_EQ(NearestName(unknown, names), nearest);
 }
 
 }  // namespace
