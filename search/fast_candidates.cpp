@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "search/c_refinement.h"
 #include "search/candidates.h"
 #include "search/decimal_bounds.h"
-#include "search/fast_c_from_index_ratio.h"
 #include "search/pair_index.h"
 #include "search/search_run.h"
 
@@ -18,69 +18,51 @@ namespace {
 // The most threads that refine C constants at once.
 constexpr unsigned kMaxRefineThreads = 8;
 
-// The C of each candidate, split over the processors the platform reports:
-// each is a function of its own train alone, so the split changes nothing
-// but the time. This thread takes the first share and then waits for the
-// others, keeping the window's messages flowing; a share the platform has
-// no thread for is refined here as well.
-std::vector<Decimal100> RefinedCs(const std::vector<CCandidate>& candidates,
-                                  const IndexTerms& terms, SolvePlatform& platform) {
-  std::vector<Decimal100> cs(candidates.size());
-  // Nothing in here allocates or throws: Decimal100 keeps its digits in
-  // place, and cs is sized before any share starts.
-  const auto refine = [&candidates, &terms, &cs](std::size_t from, std::size_t to) {
-    for (std::size_t k = from; k < to; ++k) {
-      const CCandidate& candidate = candidates[k];
-      // The ratio as FindCandidates forms it.
-      const Decimal100 y = (Decimal100(candidate.g2) * Decimal100(candidate.g3)) /
-                           (Decimal100(candidate.g0) * Decimal100(candidate.g1));
-      cs[k] = FastCFromIndexRatio(y, terms);
-    }
-  };
-  const std::size_t parts =
-      std::clamp(UsableProcessors(platform.LogicalProcessorCount()), 1u, kMaxRefineThreads);
-  const std::size_t chunk = (candidates.size() + parts - 1) / parts;
-  for (std::size_t from = chunk; from < candidates.size(); from += chunk) {
-    const std::size_t to = std::min(from + chunk, candidates.size());
+unsigned RefineShares(SolvePlatform& platform) {
+  return std::clamp(UsableProcessors(platform.LogicalProcessorCount()), 1u, kMaxRefineThreads);
+}
+
+// Each candidate's C, on the processors the platform reports. This thread
+// takes a share too and then waits for the others, keeping the window's
+// messages flowing; a share the platform has no thread for runs here.
+void RefineNow(SearchState& state, const IndexTerms& terms, SolvePlatform& platform) {
+  CRefinement& refinement = state.refinement;
+  const unsigned shares = RefineShares(platform);
+  refinement.Prepare(state.candidates, terms, shares);
+  for (unsigned s = 1; s < shares; ++s) {
     // A share must not be left running when this returns, so a start that
     // fails, even by throwing, leaves it to this thread.
     bool started = false;
     try {
-      started = platform.StartWorker([&refine, from, to] { refine(from, to); });
+      started = platform.StartWorker([&refinement] { refinement.RunShare(); });
     } catch (...) {
     }
-    if (!started) refine(from, to);
+    if (!started) refinement.RunShare();
   }
-  refine(0, std::min(chunk, candidates.size()));
+  refinement.RunShare();
   while (!platform.WaitForWorkers(kWaitSlice)) platform.PumpMessages();
   platform.CloseWorkers();
-  return cs;
+  refinement.Clear();
 }
 
-// Each candidate's C, then the whole-C choice, with the outcome of
-// FindCandidates' walk from the back of the list.
-void RefineCandidates(std::vector<CCandidate>& candidates, const JobValues& job,
-                      SolvePlatform& platform) {
-  const std::vector<Decimal100> cs = RefinedCs(candidates, job.index, platform);
+// The whole-C choice, with the outcome of FindCandidates' walk from the
+// back of the list.
+void KeepWholeCs(std::vector<CCandidate>& candidates) {
   std::vector<CCandidate> kept;
   kept.reserve(candidates.size());
-  for (std::size_t k = 0; k < candidates.size(); ++k) {
-    CCandidate& candidate = candidates[k];
-    if (!job.wholeC) {
-      candidate.C = cs[k];
-    } else if (const auto whole = WholeC(cs[k])) {
+  for (CCandidate& candidate : candidates) {
+    if (const auto whole = WholeC(candidate.C)) {
       candidate.C = *whole;
-    } else {
-      continue;
+      kept.push_back(std::move(candidate));
     }
-    kept.push_back(std::move(candidate));
   }
   candidates.swap(kept);
 }
 
 }  // namespace
 
-bool FastFindCandidates(SearchState& state, const JobValues& job, SolvePlatform& platform) {
+bool FastFindCandidates(SearchState& state, const JobValues& job, SolvePlatform& platform,
+                        bool refineWithWorkers) {
   const PairTable& table = state.pairTable;
   state.pairIndex = MakePairIndex(table);
   const PairIndex& index = state.pairIndex;
@@ -109,7 +91,13 @@ bool FastFindCandidates(SearchState& state, const JobValues& job, SolvePlatform&
                                   table[mid].second, deviation, Decimal100(0)});
     });
   }
-  RefineCandidates(state.candidates, job, platform);
+  if (state.candidates.empty()) return true;
+  if (refineWithWorkers && !job.wholeC) {
+    state.refinement.Prepare(state.candidates, job.index, RefineShares(platform));
+    return true;
+  }
+  RefineNow(state, job.index, platform);
+  if (job.wholeC) KeepWholeCs(state.candidates);
   return true;
 }
 

@@ -17,7 +17,12 @@ namespace corvanta {
 // workers, waited for before it returns). false, with the candidates
 // untouched, when the job's window has a ratio no double can stand for (not
 // finite): FindCandidates then has to run.
-bool FastFindCandidates(SearchState& state, const JobValues& job, SolvePlatform& platform);
+//
+// With refineWithWorkers, and without the whole-C choice, the C constants
+// are left to SearchCandidates instead: state.refinement is prepared, and
+// each candidate's C stays 0 until the workers' run has refined it.
+bool FastFindCandidates(SearchState& state, const JobValues& job, SolvePlatform& platform,
+                        bool refineWithWorkers = false);
 
 }  // namespace corvanta
 

@@ -203,6 +203,7 @@ void RangeSearch::ScanDenominator(const CCandidate& candidate, const Wanted& wan
 
 unsigned FastSearchWorker(const WorkerContext& context) {
   SearchState& state = *context.state;
+  state.refinement.Wait();
   const std::size_t begin = context.rangeBegin;
   const std::size_t end = std::min<std::size_t>(context.rangeEnd, state.candidates.size());
   if (state.pairTable.empty() || state.pairIndex.products.size() != state.pairTable.size())

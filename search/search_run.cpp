@@ -110,6 +110,11 @@ void SearchCandidates(SolvePlatform& platform, SearchState& state, const JobValu
   std::vector<WorkerContext> contexts(ranges.size());
   std::atomic<bool> failed{false};
   WorkerGroup group(platform, state);
+  // C constants the candidate search left to this run are refined from
+  // now on, through the pauses before each worker; the workers wait for
+  // them.
+  for (unsigned share = state.refinement.Shares(); share > 0; --share)
+    group.Start([&state] { state.refinement.RunShare(); });
   for (std::size_t w = 0; w < ranges.size(); ++w) {
     if (state.stopRequested.load(std::memory_order_relaxed)) break;
     WorkerContext& context = contexts[w];
@@ -131,6 +136,7 @@ void SearchCandidates(SolvePlatform& platform, SearchState& state, const JobValu
     ++outcome.workersStarted;
   }
   group.WaitForAll();
+  state.refinement.Clear();
   if (failed.load()) outcome.failed = true;
 }
 

@@ -15,6 +15,7 @@ void FreeSearchLists(SearchState& state) {
   PairTable().swap(state.pairTable);
   state.pairIndex = PairIndex();
   std::set<Decimal100>().swap(state.seenDeviations);
+  state.refinement.Clear();
   std::vector<CCandidate>().swap(state.candidates);
   std::vector<SolveResult>().swap(state.results);
 }

@@ -8,7 +8,9 @@
 // window is destroyed while the workers still run.
 //
 // Sharing rules while workers run: method, stockGears, pairTable, pairIndex,
-// seenDeviations and candidates are not changed (read without locks);
+// seenDeviations and candidates are not changed (read without locks), but
+// for the C constants that refinement's threads write before any worker
+// reads them (it is waited for);
 // results is only appended to, under resultsMutex; stopRequested and
 // progressCounter are atomics.
 // running and releaseRequested belong to the window's thread alone.
@@ -23,6 +25,7 @@
 
 #include "numeric/number_types.h"
 #include "search/c_candidate.h"
+#include "search/c_refinement.h"
 #include "search/pair_index.h"
 #include "search/pair_table.h"
 #include "search/search_method.h"
@@ -37,6 +40,7 @@ struct SearchState {
   PairIndex pairIndex;  // of pairTable, for the fast search
   std::set<Decimal100> seenDeviations;
   std::vector<CCandidate> candidates;
+  CRefinement refinement;  // of the candidates' C constants, when left to the workers' run
   std::vector<SolveResult> results;
   std::mutex resultsMutex;
   std::atomic<bool> stopRequested{false};

@@ -35,7 +35,7 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchSt
       // leaves no job to search: the run ends as one without candidates.
       const std::optional<JobValues> job = ReadJobValues(controls);
       if (job &&
-          (state.method == SearchMethod::kLiteral || !FastFindCandidates(state, *job, platform)))
+          (state.method == SearchMethod::kLiteral || !FastFindCandidates(state, *job, platform, /*refineWithWorkers=*/true)))
         FindCandidates(state, *job);
       outcome.candidates = state.candidates.size();
       if (job && !state.candidates.empty()) {
