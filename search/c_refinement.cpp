@@ -1,21 +1,27 @@
 #include "search/c_refinement.h"
 
-#include "search/fast_c_from_index_ratio.h"
+#include <cmath>
 
 namespace corvanta {
 
-void RefineC(CCandidate& candidate, const IndexTerms& terms) {
+void RefineC(CCandidate& candidate, const FastCBisection& bisection) {
   // The ratio as FindCandidates forms it.
   const Decimal100 y = (Decimal100(candidate.g2) * Decimal100(candidate.g3)) /
                        (Decimal100(candidate.g0) * Decimal100(candidate.g1));
-  candidate.C = FastCFromIndexRatio(y, terms);
+  // The same ratio of tooth products in doubles: the products are exact,
+  // their quotient within 2^-53 of the true ratio, and y within three
+  // roundings of 1e-100 of it, so y lies within 2^-52 of this double.
+  const double up = double(candidate.g2) * candidate.g3, down = double(candidate.g0) * candidate.g1;
+  std::optional<BoundedDouble> yBound;
+  if (down > 0) yBound = BoundedDouble{up / down, std::ldexp(up / down, -52)};
+  candidate.C = bisection(y, yBound);
 }
 
 void CRefinement::Prepare(std::vector<CCandidate>& candidates, const IndexTerms& terms,
                           unsigned shares) {
   std::lock_guard<std::mutex> lock(mutex_);
   candidates_ = &candidates;
-  terms_ = terms;
+  bisection_.emplace(terms);
   next_.store(0, std::memory_order_relaxed);
   sharesLeft_ = shares;
 }
@@ -31,7 +37,7 @@ void CRefinement::RunShare() noexcept {
   std::vector<CCandidate>& candidates = *candidates_;
   for (std::size_t k = next_.fetch_add(1, std::memory_order_relaxed); k < candidates.size();
        k = next_.fetch_add(1, std::memory_order_relaxed))
-    RefineC(candidates[k], terms_);
+    RefineC(candidates[k], *bisection_);
   // Notified under the lock: the waiter may go on to read every C (and,
   // once all threads are joined, free the list) as soon as it sees 0.
   std::lock_guard<std::mutex> lock(mutex_);

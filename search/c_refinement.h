@@ -7,16 +7,18 @@
 #include <condition_variable>
 #include <cstddef>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "search/c_candidate.h"
+#include "search/fast_c_from_index_ratio.h"
 #include "search/job_values.h"
 
 namespace corvanta {
 
-// Gives `candidate` its C from its train and the index terms, as
+// Gives `candidate` its C from its train and the job's index terms, as
 // FindCandidates does before the whole-C choice, to the last digit.
-void RefineC(CCandidate& candidate, const IndexTerms& terms);
+void RefineC(CCandidate& candidate, const FastCBisection& bisection);
 
 // The refinement of a whole candidate list, shared by a number of threads:
 // each takes the next candidate nobody has taken, so a thread that meets
@@ -49,7 +51,7 @@ class CRefinement {
 
  private:
   std::vector<CCandidate>* candidates_ = nullptr;
-  IndexTerms terms_;
+  std::optional<FastCBisection> bisection_;  // of the job's index terms
   std::atomic<std::size_t> next_{0};
   mutable std::mutex mutex_;
   std::condition_variable ended_;

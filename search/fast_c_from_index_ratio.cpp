@@ -32,34 +32,41 @@ namespace {
 // by alpha + 2e relative, alpha = errA / |a|. The band's ends, `below` and
 // `above`, are cRoot moved out by twice all of that (and their own
 // rounding), so C < below and C > above are decided correctly.
+//
+// |a| is bounded below from doubles: with K and y known within kb.bound
+// and yb.bound, the double aD = kD - N yD lies within kb.bound + N
+// yb.bound of K - N y, plus its two roundings of 2^-53 each (N yD, then
+// the difference).
 struct DecidedSteps {
-  Decimal100 below, above;               // C < below or C > above: decided
-  Decimal100 nearPoleLow, nearPoleHigh;  // s = -1: not decided in between
+  Decimal100 below, above;  // C < below or C > above: decided
   int signA = 1;
 };
 
-std::optional<DecidedSteps> MakeDecidedSteps(const Decimal100& y, const IndexTerms& terms,
+std::optional<DecidedSteps> MakeDecidedSteps(const Decimal100& y, const BoundedDouble& yb,
+                                             const BoundedDouble& kb, const IndexTerms& terms,
                                              const Decimal100& kiT, const Decimal100& teeth) {
   constexpr double e = kDecimalRelativeError;
-  if (terms.teeth < 1 || (terms.sign != 1 && terms.sign != -1)) return std::nullopt;
-  const Decimal100 a = kiT - teeth * y;
-  const Decimal100 root = Decimal100(terms.sign) * y / a;
-  const auto yb = BoundDecimal(y), ab = BoundDecimal(a), kb = BoundDecimal(kiT);
-  if (!yb || !ab || !kb || ab->value == 0) return std::nullopt;
-
-  const double absA = std::fabs(ab->value);
-  const double errA = 1.01 * e * (terms.teeth * (std::fabs(yb->value) + yb->bound) + absA);
-  const double aLow = absA - ab->bound - errA;  // |a| is at least this
+  constexpr double kUlp = 1.0 / 9007199254740992.0;  // 2^-53
+  const double n = terms.teeth;
+  const double aD = kb.value - n * yb.value;
+  const double absA = std::fabs(aD);
+  const double aBound =
+      kb.bound + n * yb.bound + 1.01 * kUlp * (n * std::fabs(yb.value) + absA);
+  const double errA = 1.01 * e * (n * (std::fabs(yb.value) + yb.bound) + absA + aBound);
+  const double aLow = absA - aBound - errA;  // |a| is at least this
   if (!(aLow > 0.5 * absA)) return std::nullopt;
   const double alpha = errA / aLow;
   const double rootError = 1.01 * alpha + 2.1 * e;
-  const double rho = 1.01 * 11 * e * (std::fabs(kb->value) + kb->bound) / aLow;
+  const double rho = 1.01 * 11 * e * (std::fabs(kb.value) + kb.bound) / aLow;
   const double band = 2.02 * (rootError + rho + 2 * e);
   if (!(band < 0.01)) return std::nullopt;
 
+  const Decimal100 a = kiT - teeth * y;
+  const Decimal100 root = Decimal100(terms.sign) * y / a;
   DecidedSteps steps;
-  const Decimal100 inward = Decimal100(1) - Decimal100(band);
-  const Decimal100 outward = Decimal100(1) + Decimal100(band);
+  const Decimal100 bandWidth(band);
+  const Decimal100 inward = Decimal100(1) - bandWidth;
+  const Decimal100 outward = Decimal100(1) + bandWidth;
   if (root > 0) {
     steps.below = root * inward;
     steps.above = root * outward;
@@ -69,32 +76,42 @@ std::optional<DecidedSteps> MakeDecidedSteps(const Decimal100& y, const IndexTer
   } else {
     return std::nullopt;
   }
-  steps.nearPoleLow = Decimal100(0.25) / teeth;
-  steps.nearPoleHigh = Decimal100(4) / teeth;
-  steps.signA = ab->value > 0 ? 1 : -1;
+  steps.signA = aD > 0 ? 1 : -1;
   return steps;
 }
 
 }  // namespace
 
-Decimal100 FastCFromIndexRatio(const Decimal100& y, const IndexTerms& terms) {
-  if (!isfinite(y)) return CFromIndexRatio(y, terms);
+FastCBisection::FastCBisection(const IndexTerms& terms)
+    : terms_(terms),
+      start_(terms),
+      kiTBound_(BoundDecimal(start_.kiT)),
+      nearPoleLow_(Decimal100(0.25) / start_.teeth),
+      nearPoleHigh_(Decimal100(4) / start_.teeth) {}
+
+Decimal100 FastCBisection::operator()(const Decimal100& y,
+                                      const std::optional<BoundedDouble>& yBound) const {
+  if (!isfinite(y)) return CFromIndexRatio(y, terms_);
   // The bracket starts 100000 wide and each step halves it, the new end
   // (a rounded midpoint below 100000) off by at most 2e-95; after k steps it
   // is at least 100000 / 2^k - 4e-95 wide, which is more than 1e-86 for k <
   // 300, and lo + eps < hi holds (lo + eps rounds by 1e-95 at most) without
   // being asked.
   constexpr int kNarrowAfter = 300;
-  CBisection b(terms);
-  const std::optional<DecidedSteps> decided = MakeDecidedSteps(y, terms, b.kiT, b.teeth);
-  if (!decided) return CFromIndexRatio(y, terms);
+  const std::optional<BoundedDouble> yb = yBound ? yBound : BoundDecimal(y);
+  if (terms_.teeth < 1 || (terms_.sign != 1 && terms_.sign != -1) || !yb || !kiTBound_)
+    return CFromIndexRatio(y, terms_);
+  CBisection b = start_;
+  const std::optional<DecidedSteps> decided =
+      MakeDecidedSteps(y, *yb, *kiTBound_, terms_, b.kiT, b.teeth);
+  if (!decided) return CFromIndexRatio(y, terms_);
 
   for (;;) {
     const Decimal100& c = b.c;
     bool ratioAbove;  // the rounded ratio at c lies above y
-    const bool poleFar = !b.falling || c < decided->nearPoleLow || c > decided->nearPoleHigh;
+    const bool poleFar = !b.falling || c < nearPoleLow_ || c > nearPoleHigh_;
     if (poleFar && (c < decided->below || c > decided->above)) {
-      const int signG = !b.falling || c > decided->nearPoleHigh ? 1 : -1;
+      const int signG = !b.falling || c > nearPoleHigh_ ? 1 : -1;
       const int signC = c > decided->above ? 1 : -1;
       ratioAbove = decided->signA * signC * signG > 0;
     } else {
@@ -112,6 +129,10 @@ Decimal100 FastCFromIndexRatio(const Decimal100& y, const IndexTerms& terms) {
     if (!b.Halve(b.falling == ratioAbove, kNarrowAfter)) break;
   }
   return b.c + CBisection::Eps();
+}
+
+Decimal100 FastCFromIndexRatio(const Decimal100& y, const IndexTerms& terms) {
+  return FastCBisection(terms)(y);
 }
 
 }  // namespace corvanta
