@@ -50,8 +50,7 @@ std::optional<DecidedSteps> MakeDecidedSteps(const Decimal100& y, const BoundedD
   const double n = terms.teeth;
   const double aD = kb.value - n * yb.value;
   const double absA = std::fabs(aD);
-  const double aBound =
-      kb.bound + n * yb.bound + 1.01 * kUlp * (n * std::fabs(yb.value) + absA);
+  const double aBound = kb.bound + n * yb.bound + 1.01 * kUlp * (n * std::fabs(yb.value) + absA);
   const double errA = 1.01 * e * (n * (std::fabs(yb.value) + yb.bound) + absA + aBound);
   const double aLow = absA - aBound - errA;  // |a| is at least this
   if (!(aLow > 0.5 * absA)) return std::nullopt;

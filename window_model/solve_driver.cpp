@@ -34,8 +34,8 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchSt
       // A field the validation passed but the 100-digit parser refuses
       // leaves no job to search: the run ends as one without candidates.
       const std::optional<JobValues> job = ReadJobValues(controls);
-      if (job &&
-          (state.method == SearchMethod::kLiteral || !FastFindCandidates(state, *job, platform, /*refineWithWorkers=*/true)))
+      if (job && (state.method == SearchMethod::kLiteral ||
+                  !FastFindCandidates(state, *job, platform, /*refineWithWorkers=*/true)))
         FindCandidates(state, *job);
       outcome.candidates = state.candidates.size();
       if (job && !state.candidates.empty()) {

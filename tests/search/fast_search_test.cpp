@@ -148,11 +148,23 @@ struct Outcome {
   std::vector<std::string> results;     // in the final order: teeth, feed error, C
 };
 
+// The search as the Solve makes it: the workers split over `processors`
+// and started through the platform, the fast search's C constants (without
+// whole C) refined on their own threads while the workers are started.
 Outcome Search(const SearchJob& job, const std::vector<int>& stock, unsigned processors,
                SearchMethod method) {
-  testing::ReadySearch search(job, stock, method);
-  EXPECT_FALSE(search.fastDeclined);
-  const SearchState& state = search.state;
+  SearchState state;
+  state.method = method;
+  const JobValues values = testing::ValuesOf(job);
+  BuildPairTable(StockGears(stock.begin(), stock.end()), state);
+  ThreadPlatform platform(processors);
+  if (method == SearchMethod::kLiteral) {
+    FindCandidates(state, values);
+  } else {
+    EXPECT_TRUE(FastFindCandidates(state, values, platform, /*refineWithWorkers=*/true));
+  }
+  SolveOutcome solve;
+  if (!state.candidates.empty()) SearchCandidates(platform, state, values, {}, solve);
   Outcome outcome;
   outcome.taken = state.seenDeviations.size();
   for (const CCandidate& c : state.candidates) {
@@ -161,10 +173,8 @@ Outcome Search(const SearchJob& job, const std::vector<int>& stock, unsigned pro
          << " " << Digits(c.C);
     outcome.candidates.push_back(text.str());
   }
-  for (const WorkerRange& range : SplitCandidates(state.candidates.size(), processors))
-    search.Run(range.rangeBegin, range.rangeEnd);
   outcome.kept = state.results.size();
-  OrderResults(search.state.results);
+  OrderResults(state.results);
   for (const SolveResult& r : state.results) {
     std::ostringstream text;
     for (std::uint16_t teeth : ToothCounts(r)) text << teeth << " ";
