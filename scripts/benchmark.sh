@@ -6,7 +6,8 @@
 # value to 30 decimals, and the display lines of the first ten), then runs
 # each search RUNS times (default 3, five times that for jobs under 0.2 s),
 # alternating, and prints per job the median wall time of each, their ratio
-# and the peak memory of each. Then (unless WINDOW=0) it times "&Solve" in
+# and the peak memory of each (in three runs of its own, under GNU time,
+# apart from the timed ones). Then (unless WINDOW=0) it times "&Solve" in
 # corvanta.exe under Wine on the 154-gear job, clicked from another process.
 # Not part of the tests; run it when the machine is otherwise idle.
 set -euo pipefail
@@ -54,17 +55,23 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 max() { sort -g | tail -1; }
 
 # run NAME OPTIONS...: one run; its output in $work/NAME.out, its wall time
-# (s, from the shell's clock) and peak memory (KB) appended to
-# $work/NAME.times.
+# (s, from the shell's clock) appended to $work/NAME.times. Nothing else is
+# started with it, so that the time is the program's own.
 run() {
   local name=$1 start end
   shift
   start=$EPOCHREALTIME
-  XDG_DATA_HOME=$work /usr/bin/time -f '%M' -o "$work/memory" \
-    "$tool" --processors 2 --json "$@" >"$work/$name.out"
+  XDG_DATA_HOME=$work "$tool" --processors 2 --json "$@" >"$work/$name.out"
   end=$EPOCHREALTIME
-  echo "$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", e - s }') $(cat "$work/memory")" \
-    >>"$work/$name.times"
+  awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f\n", e - s }' >>"$work/$name.times"
+}
+
+# peak OPTIONS...: the peak memory (KB) of one run, measured apart from the
+# timed runs.
+peak() {
+  XDG_DATA_HOME=$work /usr/bin/time -f '%M' -o "$work/memory" \
+    "$tool" --processors 2 --json "$@" >/dev/null
+  cat "$work/memory"
 }
 
 echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -87,7 +94,7 @@ for entry in "${jobs[@]}"; do
   # and the pauses before the workers, and the machine's noise is of that
   # size: five times as many runs for those.
   job_runs=$runs
-  awk -v t="$(cut -d' ' -f1 "$work/full-literal.times")" 'BEGIN { exit !(t < 0.2) }' &&
+  awk -v t="$(cat "$work/full-literal.times")" 'BEGIN { exit !(t < 0.2) }' &&
     job_runs=$((runs * 5))
   rm -f "$work"/*.times
   for ((k = 0; k < job_runs; ++k)); do
@@ -96,11 +103,11 @@ for entry in "${jobs[@]}"; do
     cmp -s "$work/fast.out" "$work/literal.out" || { echo "| $name | outputs differ |"; failed=1; }
   done
   candidates=$(sed -n 's/^ *"candidates": \([0-9]*\).*/\1/p' "$work/fast.out")
-  literal=$(cut -d' ' -f1 "$work/literal.times" | median)
-  fast=$(cut -d' ' -f1 "$work/fast.times" | median)
+  literal=$(median <"$work/literal.times")
+  fast=$(median <"$work/fast.times")
   ratio=$(awk -v l="$literal" -v f="$fast" 'BEGIN { printf "%.1f", (f > 0 ? l / f : 0) }')
-  memory_literal=$(cut -d' ' -f2 "$work/literal.times" | max)
-  memory_fast=$(cut -d' ' -f2 "$work/fast.times" | max)
+  memory_literal=$(for k in 1 2 3; do peak "${args[@]}" --literal; done | max)
+  memory_fast=$(for k in 1 2 3; do peak "${args[@]}"; done | max)
   awk -v n="$name" -v g="$gears" -v c="$candidates" -v l="$literal" -v f="$fast" -v r="$ratio" \
     -v ml="$memory_literal" -v mf="$memory_fast" \
     'BEGIN { printf "| %s | %s | %s | %.3f | %.3f | %s | %.1f / %.1f |\n", n, g, c, l, f, r, ml / 1024, mf / 1024 }' 
