@@ -139,16 +139,14 @@ start_xvfb
 wine build/windows/app/corvanta.exe >"$work/corvanta.log" 2>&1 &
 trap '{ wineserver -k; } 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
 id() { sed -n "s/^#define $1 \([0-9]*\).*/\1/p" resources/resource.h; }
-# Asks the window again until it answers: it takes a while to show. (In a
-# prefix just made, the program has not shown its window within two minutes
-# in our runs; the next run, in the same prefix, times it.)
+# Asks the window again until it answers: it takes a while to show.
 ask() {
   local tries
   for ((tries = 0; tries < 600; ++tries)); do
     wine "$probe" "$@" >/dev/null 2>&1 && return 0
     sleep 0.2
   done
-  echo "corvanta.exe did not answer \"$*\"; run the script again" >&2
+  echo "corvanta.exe did not answer \"$*\" within two minutes" >&2
   return 1
 }
 ask set "$(id IDC_NORMAL_DIAMETRAL_PITCH)" 12

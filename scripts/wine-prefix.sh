@@ -37,7 +37,9 @@ REG
 fi
 
 # Later additions, each applied once, also to prefixes made before them.
-# They leave the wine server running: other programs may use the prefix.
+# Each waits for its wine server to end, as the set-up above does: that
+# server has no display (the callers start theirs later), and a program
+# started while it runs would get its windows from it and show none.
 
 # The main window's face, "Segoe UI", is not in Wine. Tahoma, its usual
 # stand-in, is wider: labels laid out for Segoe UI lose their ends ("Hob
@@ -59,6 +61,7 @@ REGEDIT4
 REG
     wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
     rm -f "$reg"
+    wineserver -w
     touch "$lato_stamp"
   else
     echo "fonts-lato is missing: the window shows Segoe UI's texts in Tahoma" >&2
