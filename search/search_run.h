@@ -47,7 +47,9 @@ struct SolveOutcome {
 };
 
 // Runs one worker per range of the split of state.candidates over the
-// usable processors, with a pause before each start, and waits for them in
+// usable processors, with a pause before each start (first starting the
+// refinement of any C constants the candidate search left to this run, on
+// threads of its own that the workers wait for), and waits for them in
 // slices, setting stopRequested while the stop key is held (with the stop
 // alert) or once the program shuts down. Fills outcome's processors,
 // workersStarted and failed. However it ends, every started worker has
