@@ -8,11 +8,10 @@
 // window is destroyed while the workers still run.
 //
 // Sharing rules while workers run: method, stockGears, pairTable, pairIndex,
-// seenDeviations and candidates are not changed (read without locks), but
-// for the C constants that refinement's threads write before any worker
-// reads them (it is waited for);
-// results is only appended to, under resultsMutex; stopRequested and
-// progressCounter are atomics.
+// seenDeviations and candidates are not changed (read without locks), except
+// for the candidates' C constants, which refinement's threads write and
+// every worker waits for before it reads one; results is only appended to,
+// under resultsMutex; stopRequested and progressCounter are atomics.
 // running and releaseRequested belong to the window's thread alone.
 #ifndef CORVANTA_SEARCH_SEARCH_STATE_H
 #define CORVANTA_SEARCH_SEARCH_STATE_H
