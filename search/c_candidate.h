@@ -18,6 +18,14 @@ struct CCandidate {
   Decimal100 C;  // 0 until the candidate search has finished
 };
 
+// The index ratio the candidate's C is refined from: each tooth count
+// widened to Decimal100, the driving product over the driven one. Both
+// searches form it this way, so both refine C from the same digits.
+inline Decimal100 IndexRatioOf(const CCandidate& candidate) {
+  return (Decimal100(candidate.g2) * Decimal100(candidate.g3)) /
+         (Decimal100(candidate.g0) * Decimal100(candidate.g1));
+}
+
 }  // namespace corvanta
 
 #endif

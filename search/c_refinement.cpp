@@ -5,16 +5,13 @@
 namespace corvanta {
 
 void RefineC(CCandidate& candidate, const FastCBisection& bisection) {
-  // The ratio as FindCandidates forms it.
-  const Decimal100 y = (Decimal100(candidate.g2) * Decimal100(candidate.g3)) /
-                       (Decimal100(candidate.g0) * Decimal100(candidate.g1));
-  // The same ratio of tooth products in doubles: the products are exact,
-  // their quotient within 2^-53 of the true ratio, and y within three
-  // roundings of 1e-100 of it, so y lies within 2^-52 of this double.
+  // The ratio of tooth products in doubles: the products are exact, their
+  // quotient within 2^-53 of the true ratio, and the 100-digit ratio
+  // within three roundings of 1e-100 of it, so within 2^-52 of this double.
   const double up = double(candidate.g2) * candidate.g3, down = double(candidate.g0) * candidate.g1;
   std::optional<BoundedDouble> yBound;
   if (down > 0) yBound = BoundedDouble{up / down, std::ldexp(up / down, -52)};
-  candidate.C = bisection(y, yBound);
+  candidate.C = bisection(IndexRatioOf(candidate), yBound);
 }
 
 void CRefinement::Prepare(std::vector<CCandidate>& candidates, const IndexTerms& terms,

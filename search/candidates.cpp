@@ -43,9 +43,7 @@ void FindCandidates(SearchState& state, const JobValues& job) {
   // still to be visited.
   for (std::size_t k = state.candidates.size(); k-- > 0;) {
     CCandidate& candidate = state.candidates[k];
-    const Decimal100 y = (Decimal100(candidate.g2) * Decimal100(candidate.g3)) /
-                         (Decimal100(candidate.g0) * Decimal100(candidate.g1));
-    const Decimal100 c = CFromIndexRatio(y, job.index);
+    const Decimal100 c = CFromIndexRatio(IndexRatioOf(candidate), job.index);
     if (!job.wholeC) {
       candidate.C = c;
     } else if (const auto whole = WholeC(c)) {
