@@ -44,8 +44,9 @@ void OnDestroy(HWND window) {
 void OnPaint(HWND window) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  // The bars belong to the result display, which the caption stands for.
-  if (IsWindowVisible(GetDlgItem(window, IDC_RESULT_CAPTION))) {
+  // The bars belong to a result on display, while its page is shown.
+  if (Win32Controls(window).ResultOnDisplay() &&
+      IsWindowVisible(GetDlgItem(window, IDC_RESULT_CAPTION))) {
     for (const FractionBar& bar : kFractionBars) {
       MoveToEx(dc, bar.LineFromX(), bar.LineY(), nullptr);
       LineTo(dc, bar.LineToX(), bar.LineY());

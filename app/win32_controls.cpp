@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "app/window_state.h"
+
 namespace corvanta {
 
 std::string Win32Controls::GetText(ControlId id, std::size_t size) const {
@@ -104,6 +106,15 @@ void Win32Controls::RedrawMenuBar() { DrawMenuBar(window_); }
 void Win32Controls::Invalidate(int left, int top, int right, int bottom, bool erase) {
   RECT area = {left, top, right, bottom};
   InvalidateRect(window_, &area, erase ? TRUE : FALSE);
+}
+
+void Win32Controls::SetResultOnDisplay(bool onDisplay) {
+  if (WindowState* state = WindowStateOf(window_)) state->resultOnDisplay = onDisplay;
+}
+
+bool Win32Controls::ResultOnDisplay() const {
+  const WindowState* state = WindowStateOf(window_);
+  return state != nullptr && state->resultOnDisplay;
 }
 
 }  // namespace corvanta

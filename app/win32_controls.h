@@ -36,6 +36,9 @@ class Win32Controls : public ControlAccess {
   bool IsMenuBarItemEnabled(int position) const override;
   void RedrawMenuBar() override;
   void Invalidate(int left, int top, int right, int bottom, bool erase) override;
+  // Kept in the main window's WindowState.
+  void SetResultOnDisplay(bool onDisplay) override;
+  bool ResultOnDisplay() const override;
 
  private:
   HWND Item(ControlId id) const { return GetDlgItem(window_, id); }

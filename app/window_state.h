@@ -24,6 +24,7 @@ struct WindowState {
   bool closeRequested = false;  // a close that waits for them
   int answeringEdits = 0;       // field edits being answered (numeric_field.cpp)
   BeepListener beepListener = nullptr;
+  bool resultOnDisplay = false;  // ControlAccess::ResultOnDisplay
 };
 
 // Bytes of the window class's extra memory that hold the state's address.

@@ -46,6 +46,23 @@ static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler
 
 extern "C" void OnInterrupt(int) { interrupted.store(true); }
 
+// Ctrl+C is taken over before anything else runs, and unblocked in case the
+// caller started the tool with SIGINT blocked: a Ctrl+C at any moment of
+// the run is then either one that comes before the search (which is not
+// begun: exit 130, nothing on standard output) or one that stops it early.
+// A second Ctrl+C ends the program at once.
+void TakeOverCtrlC() {
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  action.sa_flags = SA_RESETHAND;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGINT, &action, nullptr);
+  sigset_t ctrlC;
+  sigemptyset(&ctrlC);
+  sigaddset(&ctrlC, SIGINT);
+  sigprocmask(SIG_UNBLOCK, &ctrlC, nullptr);
+}
+
 // In-memory controls that show the status line on a terminal while a
 // search runs, as the window shows it in its "C: " line.
 class SolveControls : public MemoryControls {
@@ -108,12 +125,6 @@ struct Run {
 
 // "&Solve", with Ctrl+C as the stop key.
 Run Solve(SolveControls& controls, const SolveJob& job) {
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  action.sa_flags = SA_RESETHAND;  // a second Ctrl+C ends the program at once
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-
   TerminalPlatform platform(job.processors);
   SearchState& state = ProgramSearchState();
   state.method = job.method;
@@ -232,6 +243,7 @@ std::string WriteSheet(ControlAccess& controls, const SearchState& state, int re
 }  // namespace
 
 int main(int argc, char** argv) {
+  TakeOverCtrlC();
   SolveOptions options;
   SolveJob job;
   SolveControls controls(isatty(STDERR_FILENO) == 1);
@@ -249,6 +261,10 @@ int main(int argc, char** argv) {
     return kRefused;
   }
 
+  if (interrupted.load()) {
+    std::cerr << kSolveProgram << ": stopped before the search began\n";
+    return kInterrupted;
+  }
   const Run run = Solve(controls, job);
   const std::size_t shown = std::min(job.resultCount, run.results->size());
   if (options.json) {

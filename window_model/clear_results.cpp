@@ -12,6 +12,7 @@ void ClearResults(ControlAccess& controls, SearchState& state) {
   for (ControlId id : ResultFrameControls()) controls.Show(id, false);
   InvalidateFractionBars(controls, true);
   controls.EnableMenuCommand(IDM_PRINT, false);
+  controls.SetResultOnDisplay(false);
   // Left alone while a search runs: its workers still append to the list.
   DropSearchResults(state);
 }

@@ -64,6 +64,14 @@ class ControlAccess {
   // Asks for a part of the window's client area to be repainted; `erase`:
   // its background first.
   virtual void Invalidate(int left, int top, int right, int bottom, bool erase) = 0;
+
+  // Whether the main page has a result on display: a fact kept with the
+  // window, beside its controls, since no control's text can tell it (a
+  // result whose C has no small fraction shows an empty "C: " line). Only
+  // the result display (ShowResult), ClearResults and the Solve driver
+  // write it.
+  virtual void SetResultOnDisplay(bool onDisplay) = 0;
+  virtual bool ResultOnDisplay() const = 0;
 };
 
 }  // namespace corvanta

@@ -146,6 +146,16 @@ void MemoryControls::Invalidate(int left, int top, int right, int bottom, bool e
   repaints_.push_back({left, top, right, bottom, erase});
 }
 
+void MemoryControls::SetResultOnDisplay(bool onDisplay) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  resultOnDisplay_ = onDisplay;
+}
+
+bool MemoryControls::ResultOnDisplay() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return resultOnDisplay_;
+}
+
 void MemoryControls::AddItem(ControlId id, std::string_view text) {
   std::lock_guard<std::mutex> lock(mutex_);
   At(id).items.emplace_back(text);

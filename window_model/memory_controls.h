@@ -42,6 +42,8 @@ class MemoryControls : public ControlAccess {
   bool IsMenuBarItemEnabled(int position) const override;
   void RedrawMenuBar() override;
   void Invalidate(int left, int top, int right, int bottom, bool erase) override;
+  void SetResultOnDisplay(bool onDisplay) override;
+  bool ResultOnDisplay() const override;
 
   // Set-up calls, as the operator or the window's creation would do them.
   void AddItem(ControlId id, std::string_view text);
@@ -79,6 +81,7 @@ class MemoryControls : public ControlAccess {
   std::map<int, bool> menuCommands_;
   std::vector<bool> menuBar_;
   std::vector<Repaint> repaints_;
+  bool resultOnDisplay_ = false;
 };
 
 }  // namespace corvanta

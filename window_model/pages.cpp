@@ -10,8 +10,7 @@
 namespace corvanta {
 namespace {
 
-// Any text at all in the "C: " line means a result is shown, so a read of
-// one character is enough.
+// Whether a field holds any text at all: a read of one character is enough.
 constexpr std::size_t kOneCharacterRead = 2;
 
 void ShowAll(ControlAccess& controls, const std::vector<ControlId>& ids, bool visible) {
@@ -21,7 +20,7 @@ void ShowAll(ControlAccess& controls, const std::vector<ControlId>& ids, bool vi
 void ShowMainPage(ControlAccess& controls) {
   ShowAll(controls, GearStockControls(), false);
   ShowAll(controls, MainPageControls(), true);
-  if (!ResultOnDisplay(controls)) {
+  if (!controls.ResultOnDisplay()) {
     ValidateInputs(controls);
     return;
   }
@@ -37,10 +36,6 @@ void ShowChangeGearsPage(ControlAccess& controls) {
 }
 
 }  // namespace
-
-bool ResultOnDisplay(const ControlAccess& controls) {
-  return !controls.GetText(IDC_C_LINE, kOneCharacterRead).empty();
-}
 
 void ShowPage(ControlAccess& controls, int page) {
   if (page == kMainPage) ShowMainPage(controls);

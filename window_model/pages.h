@@ -1,8 +1,8 @@
 // The two pages of the main window and the menu commands that switch them.
 //
 // The page on display is not stored anywhere: it is which controls are
-// visible. Page 1 holds the job and, once found, the result; page 2 the
-// shop's gear stock.
+// visible. Page 1 holds the job and, once found, the result (shown while
+// ControlAccess::ResultOnDisplay says so); page 2 the shop's gear stock.
 #ifndef CORVANTA_WINDOW_MODEL_PAGES_H
 #define CORVANTA_WINDOW_MODEL_PAGES_H
 
@@ -12,9 +12,6 @@ namespace corvanta {
 
 inline constexpr int kMainPage = 1;
 inline constexpr int kChangeGearsPage = 2;
-
-// True while the main page shows a result: its "C: " line is not empty.
-bool ResultOnDisplay(const ControlAccess& controls);
 
 // Shows page 1 or 2 and hides the other; any other number does nothing.
 // Page 1 re-validates the job when it comes back without a result, and

@@ -46,8 +46,10 @@ void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results
                 SearchMethod method) {
   EnableMenuBar(controls, false);
   if (i < results.size()) {
-    if (const auto texts = EvaluateShownResult(controls, results[i], method))
+    if (const auto texts = EvaluateShownResult(controls, results[i], method)) {
       WriteTexts(controls, *texts);
+      controls.SetResultOnDisplay(true);
+    }
   }
   for (const ControlId id : EnabledWithResult()) controls.Enable(id, true);
   for (const ControlId id : ShownWithResult()) controls.Show(id, true);

@@ -24,6 +24,8 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchSt
 
   EnableMenuBar(controls, false);
   for (ControlId id : ControlLockSet()) controls.Enable(id, false);
+  // The results of any earlier Solve are gone: only this one's can be shown.
+  controls.SetResultOnDisplay(false);
   try {
     FreeSearchLists(state);
     BuildPairTable(ReadStockGears(controls), state);

@@ -3,11 +3,16 @@
 // one-line messages, and Ctrl+C. What a command line is refused with is tested
 // in-process (tool_options_test.cpp); the split by processor count by
 // processor_counts_test.sh.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -45,22 +50,82 @@ std::string FileText(const std::string& path) {
 }
 
 // Runs the tool with `args`, which reach it byte for byte (each one quoted
-// for the shell); it is killed after 60 seconds (status 137 then), or sent
-// SIGINT (`interrupt`) as soon as it catches that signal.
-ToolRun RunTool(const std::vector<std::string>& args, bool interrupt = false) {
-  std::string command = "XDG_DATA_HOME=" + Scratch() +
-                        (interrupt ? " '" : " timeout -s KILL 60 '") + CORVANTA_SOLVE_EXE "'";
+// for the shell); it is killed after 60 seconds (status 137 then).
+ToolRun RunTool(const std::vector<std::string>& args) {
+  std::string command =
+      "XDG_DATA_HOME=" + Scratch() + " timeout -s KILL 60 '" CORVANTA_SOLVE_EXE "'";
   for (const std::string& arg : args) {
     command += " '";
     for (char c : arg) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
     command += "'";
   }
-  if (interrupt) {
-    command = "(" + command + " & p=$! i=0; until grep -q '^SigCgt:.*[2367abef]$' /proc/$p/status" +
-              " || [ $i -gt 2000 ]; do i=$((i + 1)); sleep 0.01; done; kill -INT $p; wait $p)";
-  }
   const std::string out = Scratch() + "/out", err = Scratch() + "/err";
   const int status = std::system((command + " </dev/null >" + out + " 2>" + err).c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(out), FileText(err)};
+}
+
+// The tool's threads, from /proc; 0 once it has ended.
+int ThreadCount(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("Threads:", 0) == 0) return std::atoi(line.c_str() + 8);
+  return 0;
+}
+
+// When the Ctrl+C of RunInterrupted reaches the tool.
+enum class CtrlC {
+  kBeforeItRuns,  // sent at once, held back until the tool takes SIGINT over
+  kDuringSearch,  // sent once the tool has started a search worker
+};
+
+// Runs the tool itself (no shell in between, SIGINT in its default state)
+// and sends it SIGINT as `when` says.
+ToolRun RunInterrupted(const std::vector<std::string>& args, CtrlC when) {
+  const std::string out = Scratch() + "/out", err = Scratch() + "/err";
+  posix_spawn_file_actions_t files;
+  posix_spawn_file_actions_init(&files);
+  posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t ctrlC, none;
+  sigemptyset(&ctrlC);
+  sigaddset(&ctrlC, SIGINT);
+  sigemptyset(&none);
+  posix_spawnattr_setsigdefault(&attributes, &ctrlC);
+  posix_spawnattr_setsigmask(&attributes, when == CtrlC::kBeforeItRuns ? &ctrlC : &none);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+
+  std::vector<std::string> words = {CORVANTA_SOLVE_EXE};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> environment = {"XDG_DATA_HOME=" + Scratch()};
+  for (char** variable = environ; *variable != nullptr; ++variable)
+    if (std::string(*variable).rfind("XDG_DATA_HOME=", 0) != 0) environment.push_back(*variable);
+  std::vector<char*> envp;
+  for (std::string& variable : environment) envp.push_back(variable.data());
+  envp.push_back(nullptr);
+
+  pid_t pid = 0;
+  const int spawned =
+      posix_spawn(&pid, CORVANTA_SOLVE_EXE, &files, &attributes, argv.data(), envp.data());
+  posix_spawn_file_actions_destroy(&files);
+  posix_spawnattr_destroy(&attributes);
+  if (spawned != 0) {
+    ADD_FAILURE() << "cannot start the tool: " << std::strerror(spawned);
+    return {};
+  }
+  if (when == CtrlC::kDuringSearch) {
+    // A second thread is a search worker: the tool took SIGINT over before
+    // it started its search. A minute without one is a failure.
+    for (int waited = 0; ThreadCount(pid) < 2 && waited < 60000; ++waited) ::usleep(1000);
+  }
+  ::kill(pid, SIGINT);
+  int status = 0;
+  ::waitpid(pid, &status, 0);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(out), FileText(err)};
 }
 
@@ -163,14 +228,20 @@ TEST(CorvantaSolve, ExitStatusesAndOneLineMessages) {
 }
 
 // Ctrl+C during a search: the search stops, what was found so far is
-// printed, the status is 130. The signal goes in once the tool has taken
-// SIGINT over (its caught-signal mask in /proc, hexadecimal, SIGINT the
-// second bit), while the literal search on one processor still runs.
-TEST(CorvantaSolve, CtrlCStopsTheSearchAndPrintsWhatItFound) {
-  const ToolRun run = RunTool(Job({"--literal", "--processors", "1", "--json"}), true);
-  EXPECT_EQ(run.status, 130);
-  EXPECT_EQ(run.err, "corvanta-solve: stopped early; these are the results found so far\n");
-  EXPECT_EQ(nlohmann::json::parse(run.out)["stopped"], true);
+// printed, the status is 130. Ctrl+C before the search: it does not begin,
+// nothing is printed, the status is 130 too.
+TEST(CorvantaSolve, CtrlCStopsTheSearchOrKeepsItFromBeginning) {
+  const std::vector<std::string> literal = Job({"--literal", "--processors", "1", "--json"});
+  const ToolRun during = RunInterrupted(literal, CtrlC::kDuringSearch);
+  EXPECT_EQ(during.status, 130);
+  EXPECT_EQ(during.err, "corvanta-solve: stopped early; these are the results found so far\n");
+  ASSERT_FALSE(during.out.empty());
+  EXPECT_EQ(nlohmann::json::parse(during.out)["stopped"], true);
+
+  const ToolRun before = RunInterrupted(literal, CtrlC::kBeforeItRuns);
+  EXPECT_EQ(before.status, 130);
+  EXPECT_EQ(before.err, "corvanta-solve: stopped before the search began\n");
+  EXPECT_EQ(before.out, "");
 }
 
 }  // namespace
