@@ -1,6 +1,6 @@
 // Whole Solves on the real window: the result shown, stepped through to
-// both ends, kept across the pages with their menu items, and the window
-// closed while a search runs.
+// both ends, kept across the pages with their menu items (also one whose
+// "C: " line is empty), and the window closed while a search runs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -95,6 +95,38 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   EnableWindow(Item(IDC_SOLVE_BUTTON), TRUE);
   Menu(IDM_MAIN_PAGE);
   EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));
+}
+
+// Every gear owned, index constant 40, feed constant 12: on the job below,
+// result 1 has a C with no small fraction, so its "C: " line is empty.
+class EmptyCLineTest : public SolveSessionTest {
+ protected:
+  AppSettings StartSettings() const override {
+    return {"40", "12", ".025", std::string(kGearStockTextMaxLength, '1')};
+  }
+};
+
+TEST_F(EmptyCLineTest, AResultWithAnEmptyCLineIsKeptAcrossPages) {
+  EnterJob("6.60", "2.5", 273);
+  for (int click = 0; click < 4; ++click) ClickSpinner(IDC_HOB_THREADS_SPINNER, true);
+  ASSERT_EQ(Text(IDC_HOB_THREADS), "5");
+  Choose(IDC_HAND_CUT_CHOOSER, 3);
+  ASSERT_TRUE(Enabled(IDC_SOLVE_BUTTON));
+  Click(IDC_SOLVE_BUTTON);
+  ASSERT_EQ(Text(IDC_INDEX_UPPER_LEFT), "97");
+  ASSERT_EQ(Text(IDC_C_LINE), "");
+  const std::vector<std::string> shown = ResultShown();
+  const std::string bars = BarRow();
+  EXPECT_NE(bars, std::string(360, '.'));
+
+  Menu(IDM_CHANGE_GEARS_PAGE);
+  Menu(IDM_MAIN_PAGE);
+  EXPECT_TRUE(Visible(IDC_RESULT_CAPTION) && Visible(IDC_RESULT_SELECTOR) &&
+              Visible(IDC_INDEX_UPPER_LEFT));
+  EXPECT_EQ(ResultShown(), shown);
+  EXPECT_EQ(BarRow(), bars);
+  EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));
+  EXPECT_TRUE(MenuEnabled(IDM_PRINT));
 }
 
 TEST_F(SolveSessionTest, ClosingDuringASearchStopsItThenClosesTheWindow) {
