@@ -52,8 +52,8 @@ class ImmutableFile {
  public:
   explicit ImmutableFile(const fs::path& file) : file_(file) {
     using UnixName = char*(CDECL*)(LPCWSTR);
-    const auto unixName = reinterpret_cast<UnixName>(
-        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name"));
+    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
     if (unixName == nullptr) return;
     char* name = unixName(file.wstring().c_str());
     if (name == nullptr) return;
@@ -79,7 +79,7 @@ class ImmutableFile {
   }
   // Runs chattr and waits up to 10 s until the file is `writable`.
   bool Change(char sign, bool writable) {
-    std::string command = std::string("/usr/bin/chattr ") + sign + "i '" + unixPath_ + "'";
+    std::string command = std::string("/usr/bin/chattr ") + sign + "i \"" + unixPath_ + "\"";
     STARTUPINFOA startup = {sizeof startup};
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
