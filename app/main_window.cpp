@@ -10,6 +10,7 @@
 #include "app/window_fonts.h"
 #include "resources/resource.h"
 #include "search/search_state.h"
+#include "settings/app_settings.h"
 #include "window_model/clear_results.h"
 #include "window_model/fraction_bars.h"
 #include "window_model/pages.h"
@@ -110,7 +111,17 @@ void OnPrint(HWND window) {
   RunWhileBusy(window, [&] { PrintSelectedResult(window, ProgramSearchState().results); });
 }
 
-void OnSaveSettings(HWND window) { SaveSettings(ReadSettingsFields(Win32Controls(window))); }
+// "Save Settings": a save that fails says why, in one box; the window keeps
+// its values either way.
+void OnSaveSettings(HWND window) {
+  const std::string problem =
+      SaveSettings(ReadSettingsFields(Win32Controls(window)), SystemProfileStore(),
+                   WindowStateOf(window)->settingsDataFolder);
+  if (!problem.empty()) {
+    MessageBoxA(window, ("Settings were not saved: " + problem).c_str(), "Info",
+                MB_OK | MB_ICONWARNING);
+  }
+}
 
 void OnMenuSelect(HWND window) {
   Win32Controls controls(window);

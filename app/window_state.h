@@ -8,8 +8,12 @@
 
 #include <windows.h>
 
+#include <optional>
+#include <string>
+
 #include "app/window_fonts.h"
 #include "settings/app_settings.h"
+#include "settings/settings_location.h"
 
 namespace corvanta {
 
@@ -19,6 +23,9 @@ using BeepListener = void (*)(unsigned type);
 
 struct WindowState {
   AppSettings startSettings;  // the first texts of the fields and gear-stock cells
+  // Where "Save Settings" writes (see LocateSettings): the program's data
+  // folder, or a test's own.
+  std::optional<std::string> settingsDataFolder = CommonDataFolder();
   WindowFonts fonts;
   int busyDepth = 0;            // searches and prints running (close_guard.h)
   bool closeRequested = false;  // a close that waits for them

@@ -3,7 +3,9 @@
 // The bytes go to a temporary file in the target's folder, which replaces
 // the target only when every write, the sync to disk and the close have
 // succeeded; until then, and after any failure, the old file is untouched
-// and the temporary file is removed. A pipe or a character device at the
+// and the temporary file is removed. An existing file that this process
+// may not write (its owner made it read-only) is refused, as the shell's
+// ">" refuses it (OverwriteRefusal). A pipe or a character device at the
 // target (/dev/stdout, /dev/null) is written in place instead, each write
 // still checked. Every failure keeps the system's reason.
 #ifndef CORVANTA_PRINT_FILE_REPLACEMENT_H
@@ -14,6 +16,11 @@
 #include <string>
 
 namespace corvanta {
+
+// From now on SIGINT and SIGTERM end the program as they would anyway, but
+// first remove the temporary file of every FileReplacement under way. (No
+// program can catch SIGKILL: after one, a temporary file may be left.)
+void RemoveTemporaryFilesWhenStopped();
 
 class FileReplacement {
  public:
@@ -48,6 +55,7 @@ class FileReplacement {
 
   std::string target_;
   std::string temporary_;  // "" when writing in place
+  int pendingSlot_ = -1;   // where a stop finds temporary_ (see RemoveTemporaryFilesWhenStopped)
   std::FILE* file_ = nullptr;
   bool committed_ = false;
   std::string error_;

@@ -40,25 +40,19 @@ LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& pa
 
 AppSettings LoadSettings() { return LoadSettings(SystemProfileStore(), CommonDataFolder()); }
 
-bool SaveSettings(const AppSettings& settings, ProfileStore& store,
-                  const std::optional<std::string>& dataFolder) {
+std::string SaveSettings(const AppSettings& settings, ProfileStore& store,
+                         const std::optional<std::string>& dataFolder) {
   const SettingsLocation location = LocateSettings(dataFolder);
-  // An existing folder is fine, and a failure shows in the writes below.
+  // An existing folder is fine, and a failure shows in the write below.
   if (location.folder) store.CreateFolders(*location.folder);
-
-  // All four are tried even after a failure, so that each value that can be
-  // saved is.
   const std::string& file = location.file;
-  bool saved = store.WriteString(file, kSection, kIndexConstantKey, settings.indexConstant);
-  saved = store.WriteString(file, kSection, kFeedConstantKey, settings.feedConstant) && saved;
-  saved = store.WriteString(file, kSection, kFeedRateKey, settings.feedRate) && saved;
-  saved = store.WriteString(file, kSection, kChangeGearsKey, settings.gearStockText) && saved;
+  std::string problem = store.WriteStrings(file, kSection,
+                                           {{kIndexConstantKey, settings.indexConstant},
+                                            {kFeedConstantKey, settings.feedConstant},
+                                            {kFeedRateKey, settings.feedRate},
+                                            {kChangeGearsKey, settings.gearStockText}});
   store.Flush(file);
-  return saved;
-}
-
-bool SaveSettings(const AppSettings& settings) {
-  return SaveSettings(settings, SystemProfileStore(), CommonDataFolder());
+  return problem;
 }
 
 }  // namespace corvanta

@@ -54,12 +54,11 @@ LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& pa
 
 // "Save Settings": the four values go to the settings file below
 // `dataFolder`, whose folder chain is created first. Other sections, keys and
-// lines of the file are kept. True when all four values were written; the
-// program itself reports nothing either way.
-bool SaveSettings(const AppSettings& settings, ProfileStore& store,
-                  const std::optional<std::string>& dataFolder);
-// The menu command: the system store and CommonDataFolder().
-bool SaveSettings(const AppSettings& settings);
+// lines of the file are kept while the file stays small enough for a start
+// to read (see ProfileStore::WriteStrings). "" when saved, else the
+// system's reason why not.
+std::string SaveSettings(const AppSettings& settings, ProfileStore& store,
+                         const std::optional<std::string>& dataFolder);
 
 }  // namespace corvanta
 

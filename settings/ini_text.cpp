@@ -184,4 +184,21 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
   return out;
 }
 
+std::optional<std::string> SavedProfileText(std::string_view text, std::string_view section,
+                                            const std::vector<ProfileEntry>& entries) {
+  const auto withEntries = [&](std::string_view from) {
+    std::string edited(from);
+    for (const ProfileEntry& entry : entries)
+      edited = WithProfileValue(edited, section, entry.key, entry.value);
+    return edited;
+  };
+  if (text.size() <= kProfileFileLimit) {
+    std::string whole = withEntries(text);
+    if (whole.size() <= kProfileFileLimit) return whole;
+  }
+  std::string alone = withEntries("");
+  if (alone.size() <= kProfileFileLimit) return alone;
+  return std::nullopt;
+}
+
 }  // namespace corvanta

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/profile_store.h"
+
 namespace corvanta {
 
 // The values of `keys` in the first section named `section`, names compared
@@ -28,6 +30,15 @@ std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
 // Added lines end with CR LF. Every other byte of `text` is kept.
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value);
+
+// What a save of `entries` into section `section` writes over a file that
+// holds `text`: `text` with each entry set in turn (WithProfileValue), as
+// long as that keeps within kProfileFileLimit, the size a start still
+// reads. Otherwise only what the program itself keeps: the section with
+// the entries, and nothing else of the file. nullopt when even that would
+// be too large.
+std::optional<std::string> SavedProfileText(std::string_view text, std::string_view section,
+                                            const std::vector<ProfileEntry>& entries);
 
 }  // namespace corvanta
 

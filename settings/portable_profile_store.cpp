@@ -1,8 +1,10 @@
 #include "settings/portable_profile_store.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -15,6 +17,7 @@
 #endif
 
 #include "settings/ini_text.h"
+#include "settings/write_access.h"
 
 namespace corvanta {
 namespace fs = std::filesystem;
@@ -78,31 +81,36 @@ std::optional<fs::path> FreshTemporaryName(const fs::path& target) {
   return std::nullopt;
 }
 
-bool WriteFileCompletely(const fs::path& path, const std::string& text) {
+// "" when written, else the system's reason.
+std::string WriteFileCompletely(const fs::path& path, const std::string& text) {
   std::FILE* file = std::fopen(path.string().c_str(), "wb");
-  if (file == nullptr) return false;
-  bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = ok && SyncToDisk(file);
-  ok = std::fclose(file) == 0 && ok;
-  return ok;
+  if (file == nullptr) return std::strerror(errno);
+  std::string problem;
+  const auto check = [&](bool ok) {
+    if (!ok && problem.empty()) problem = std::strerror(errno);
+  };
+  check(std::fwrite(text.data(), 1, text.size(), file) == text.size());
+  check(std::fflush(file) == 0);
+  if (problem.empty()) check(SyncToDisk(file));
+  check(std::fclose(file) == 0);
+  return problem;
 }
 
-bool ReplaceFile(const fs::path& target, const std::string& text, bool targetExists) {
+std::string ReplaceFile(const fs::path& target, const std::string& text, bool targetExists) {
   std::optional<fs::path> temporary = FreshTemporaryName(target);
-  if (!temporary) return false;
+  if (!temporary) return "no free name for a temporary file";
   std::error_code ec;
-  bool ok = WriteFileCompletely(*temporary, text);
-  if (ok && targetExists) {
+  std::string problem = WriteFileCompletely(*temporary, text);
+  if (problem.empty() && targetExists) {
     // Keep who may read and write the settings as it was.
     fs::permissions(*temporary, fs::status(target, ec).permissions(), ec);
   }
-  if (ok) {
+  if (problem.empty()) {
     fs::rename(*temporary, target, ec);
-    ok = !ec;
+    if (ec) problem = ec.message();
   }
-  if (!ok) fs::remove(*temporary, ec);
-  return ok;
+  if (!problem.empty()) fs::remove(*temporary, ec);
+  return problem;
 }
 
 }  // namespace
@@ -121,29 +129,32 @@ ProfileValues PortableProfileStore::ReadStrings(const std::string& path, const s
   return result;
 }
 
-bool PortableProfileStore::WriteString(const std::string& path, const std::string& section,
-                                       const std::string& key, std::string_view value) {
+std::string PortableProfileStore::WriteStrings(const std::string& path, const std::string& section,
+                                               const std::vector<ProfileEntry>& entries) {
   std::error_code ec;
   fs::path target = path;
   // A link keeps pointing at the settings: the file it names is replaced.
   if (fs::is_symlink(target, ec)) {
     target = fs::weakly_canonical(target, ec);
-    if (ec) return false;
+    if (ec) return ec.message();
   }
   fs::file_status status = fs::status(target, ec);
   bool exists = status.type() != fs::file_type::not_found;
-  if (ec && exists) return false;  // cannot tell what is there: leave it
+  if (ec && exists) return ec.message();  // cannot tell what is there: leave it
   std::string text;
   if (exists) {
+    if (status.type() == fs::file_type::directory) return std::strerror(EISDIR);
+    if (status.type() != fs::file_type::regular) return "not a regular file";
     FileText old = ReadFileText(target, kProfileFileLimit);
     // Replacing a file that cannot be read would lose what it holds; one too
-    // large for any start to read holds nothing a start would see, and is
-    // replaced so that the saved values are read at the next start.
-    if (old.file == ProfileFile::kUnreadable) return false;
+    // large for any start to read holds nothing a start would see.
+    if (old.file == ProfileFile::kUnreadable) return "the old file cannot be read";
+    if (std::string refusal = OverwriteRefusal(target.string()); !refusal.empty()) return refusal;
     text = std::move(old.text);
   }
-  text = WithProfileValue(text, section, key, value);
-  return ReplaceFile(target, text, exists);
+  std::optional<std::string> saved = SavedProfileText(text, section, entries);
+  if (!saved) return "the values are too large for a settings file";
+  return ReplaceFile(target, *saved, exists);
 }
 
 void PortableProfileStore::Flush(const std::string& path) {

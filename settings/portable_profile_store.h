@@ -8,16 +8,17 @@
 
 namespace corvanta {
 
-// Every WriteString replaces the whole file in one step: the new text goes to
-// a temporary file in the same folder, reaches the disk, and is then renamed
-// over the old file, so a failed write leaves the old file as it was. A file
-// that exists but cannot be read, or is no regular file, is never replaced.
+// Every WriteStrings replaces the whole file in one step: the new text goes
+// to a temporary file in the same folder, reaches the disk, and is then
+// renamed over the old file, so a failed write leaves the old file as it
+// was. A file that exists but cannot be read, or is no regular file, is
+// never replaced, nor one that this process may not write (OverwriteRefusal).
 class PortableProfileStore : public ProfileStore {
  public:
   ProfileValues ReadStrings(const std::string& path, const std::string& section,
                             const std::vector<ProfileRead>& reads) const override;
-  bool WriteString(const std::string& path, const std::string& section, const std::string& key,
-                   std::string_view value) override;
+  std::string WriteStrings(const std::string& path, const std::string& section,
+                           const std::vector<ProfileEntry>& entries) override;
   void Flush(const std::string& path) override;
   bool CreateFolders(const std::string& folder) override;
 };

@@ -24,6 +24,12 @@ struct ProfileRead {
   std::size_t bufferSize;
 };
 
+// One key to write, and its value.
+struct ProfileEntry {
+  std::string key;
+  std::string value;
+};
+
 // What became of the file when its keys were read.
 enum class ProfileFile {
   kRead,        // read; a missing section or key gave its default
@@ -50,14 +56,18 @@ class ProfileStore {
   virtual ProfileValues ReadStrings(const std::string& path, const std::string& section,
                                     const std::vector<ProfileRead>& reads) const = 0;
 
-  // Sets the key, creating the file and the section when missing and keeping
-  // every other line. A value is one line: it is written up to its first line
-  // break or zero character, so that no value can add keys or sections.
-  // A file larger than kProfileFileLimit, which no start reads, is replaced
-  // by one that holds only this key, so that a save is never in vain.
-  // False when the file could not be written; the file is then as it was.
-  virtual bool WriteString(const std::string& path, const std::string& section,
-                           const std::string& key, std::string_view value) = 0;
+  // Sets each entry's key, in their order, creating the file and the
+  // section when missing and keeping every other line. A value is one line:
+  // it is written up to its first line break or zero character, so that no
+  // value can add keys or sections. What a save writes is always what a
+  // start reads: when keeping the rest of the file would make it larger
+  // than kProfileFileLimit (or it already is), the file is replaced by one
+  // that holds only the section with these entries (SavedProfileText). An
+  // existing file is written only where the shell's ">" could write it
+  // (WriteRefusal). "" when written, else the system's reason why not, such
+  // as "Permission denied"; the file is then as it was.
+  virtual std::string WriteStrings(const std::string& path, const std::string& section,
+                                   const std::vector<ProfileEntry>& entries) = 0;
 
   // Makes the writes to `path` reach the disk.
   virtual void Flush(const std::string& path) = 0;

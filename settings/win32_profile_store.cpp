@@ -4,7 +4,10 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
+
+#include "settings/ini_text.h"
 
 namespace corvanta {
 
@@ -17,6 +20,87 @@ std::uintmax_t FileSize(const std::string& path) {
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
     return 0;
   return std::uintmax_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
+}
+
+// The system's text for error `code`, on one line.
+std::string SystemReason(DWORD code) {
+  char text[512] = "";
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, code, 0, text, sizeof text, nullptr);
+  std::string reason(text, length);
+  while (!reason.empty() &&
+         (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' '))
+    reason.pop_back();
+  return reason.empty() ? "error " + std::to_string(code) : reason;
+}
+
+// The bytes of the file at `path` (a file of at most the limit): "" when
+// there is none, nullopt when it cannot be read here (the system then says
+// why when it writes).
+std::optional<std::string> SmallFileText(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return std::string();
+    return std::nullopt;
+  }
+  std::string text(static_cast<std::size_t>(kProfileFileLimit) + 1, '\0');
+  DWORD got = 0, total = 0;
+  while (total < text.size() &&
+         ReadFile(file, &text[total], static_cast<DWORD>(text.size() - total), &got, nullptr) &&
+         got > 0) {
+    total += got;
+  }
+  CloseHandle(file);
+  text.resize(total);
+  return text;
+}
+
+// An upper bound of the file's size once the system has set `entries` in
+// `text`: our own edit of the text, and one byte more for each line that
+// ends in a lone CR or LF, which the system may end in CR LF instead.
+std::size_t SavedSizeBound(const std::string& text, const std::string& section,
+                           const std::vector<ProfileEntry>& entries) {
+  std::string edited = text;
+  for (const ProfileEntry& entry : entries)
+    edited = WithProfileValue(edited, section, entry.key, entry.value);
+  std::size_t loneEnds = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) ++loneEnds;
+    if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) ++loneEnds;
+  }
+  return edited.size() + loneEnds;
+}
+
+// Replaces the file at `path` with one that holds only the section with
+// `entries`, through a temporary file in its folder that is moved over it:
+// until the move, the old file is as it was. "" or the system's reason.
+std::string ReplaceWithSectionAlone(const std::string& path, const std::string& section,
+                                    const std::vector<ProfileEntry>& entries) {
+  const std::optional<std::string> text = SavedProfileText("", section, entries);
+  if (!text) return "the values are too large for a settings file";
+  const std::size_t slash = path.find_last_of("\\/");
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  char temporary[MAX_PATH + 16] = "";
+  if (GetTempFileNameA(folder.c_str(), "cv", 0, temporary) == 0)
+    return SystemReason(GetLastError());
+  HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+  if (error == 0) {
+    DWORD written = 0;
+    if (!WriteFile(file, text->data(), static_cast<DWORD>(text->size()), &written, nullptr) ||
+        written != text->size() || !FlushFileBuffers(file))
+      error = GetLastError();
+    CloseHandle(file);
+  }
+  if (error == 0 &&
+      !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    error = GetLastError();
+  if (error == 0) return {};
+  DeleteFileA(temporary);
+  return SystemReason(error);
 }
 
 }  // namespace
@@ -51,14 +135,33 @@ ProfileValues Win32ProfileStore::ReadStrings(const std::string& path, const std:
   return result;
 }
 
-bool Win32ProfileStore::WriteString(const std::string& path, const std::string& section,
-                                    const std::string& key, std::string_view value) {
-  // The system writes a line break inside a value as it stands, which would
-  // add lines of its own to the file.
-  std::string line(SingleLineValue(value));
-  if (FileSize(path) > kProfileFileLimit && !DeleteFileA(path.c_str())) return false;
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), line.c_str(), path.c_str()) !=
-         FALSE;
+std::string Win32ProfileStore::WriteStrings(const std::string& path, const std::string& section,
+                                            const std::vector<ProfileEntry>& entries) {
+  // Windows refuses to write a read-only file, whoever runs the program;
+  // Wine run by root would write it all the same.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+    return SystemReason(ERROR_ACCESS_DENIED);
+  // The system writes the whole file as it keeps it, so whether the rest
+  // of the file still fits is judged before (with a bound) and after.
+  bool whole = FileSize(path) <= kProfileFileLimit;
+  if (whole) {
+    const std::optional<std::string> text = SmallFileText(path);
+    whole = !text || SavedSizeBound(*text, section, entries) <= kProfileFileLimit;
+  }
+  if (whole) {
+    for (const ProfileEntry& entry : entries) {
+      // The system writes a line break inside a value as it stands, which
+      // would add lines of its own to the file.
+      const std::string line(SingleLineValue(entry.value));
+      if (!WritePrivateProfileStringA(section.c_str(), entry.key.c_str(), line.c_str(),
+                                      path.c_str()))
+        return SystemReason(GetLastError());
+    }
+    Flush(path);
+    if (FileSize(path) <= kProfileFileLimit) return {};
+  }
+  return ReplaceWithSectionAlone(path, section, entries);
 }
 
 void Win32ProfileStore::Flush(const std::string& path) {

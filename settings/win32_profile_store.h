@@ -11,8 +11,8 @@ class Win32ProfileStore : public ProfileStore {
  public:
   ProfileValues ReadStrings(const std::string& path, const std::string& section,
                             const std::vector<ProfileRead>& reads) const override;
-  bool WriteString(const std::string& path, const std::string& section, const std::string& key,
-                   std::string_view value) override;
+  std::string WriteStrings(const std::string& path, const std::string& section,
+                           const std::vector<ProfileEntry>& entries) override;
   void Flush(const std::string& path) override;
   bool CreateFolders(const std::string& folder) override;
 };

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "numeric/number_text.h"
+#include "print/file_replacement.h"
 #include "print/pdf_sheet.h"
 #include "resources/resource.h"
 #include "search/order_results.h"
@@ -274,6 +275,9 @@ int main(int argc, char** argv) {
   }
   std::cout.flush();
   if (options.sheetPath) {
+    // Ctrl+C stopped the search; from here on it stops the program, and
+    // neither it nor SIGTERM leaves a half-written sheet behind.
+    RemoveTemporaryFilesWhenStopped();
     const std::string problem =
         WriteSheet(controls, ProgramSearchState(), job.sheetResult, *options.sheetPath);
     if (!problem.empty()) {

@@ -3,7 +3,9 @@
 // the test writes to setup_sheet.lines. And what a write that fails leaves
 // behind.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +16,7 @@
 #include <iterator>
 #include <memory>
 
+#include "print/file_replacement.h"
 #include "print/pdf_sheet.h"
 #include "tests/support/file_faults.h"
 #include "tests/support/long_lead_sheet.h"
@@ -108,6 +111,52 @@ TEST(SheetPdf, FailedWriteSaysWhyAndKeepsTheOldSheet) {
   EXPECT_EQ(testing::FolderEntries(folder), entries);
   fs::remove_all(folder);
   if (!notPossible.empty()) GTEST_SKIP() << "faults this machine cannot make:" << notPossible;
+}
+
+// A sheet may have the longest name the folder allows: the temporary file
+// it is written through has a name of its own length, not the target's.
+TEST(SheetPdf, TheLongestFileNameIsWritten) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("corvanta-sheet-name-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  const auto longest = static_cast<std::size_t>(::pathconf(folder.c_str(), _PC_NAME_MAX));
+  const fs::path sheet = folder / (std::string(longest - 4, 'n') + ".pdf");
+  const std::vector<SheetRun> runs = {
+      {true, 1, 0.5, SheetAlign::kCentre, SheetFontId::kSheet, "Change Gears"}};
+  std::string error;
+  EXPECT_TRUE(WriteSheetPdf(runs, sheet.string(), &error)) << error;
+  EXPECT_EQ(testing::FolderEntries(folder), std::vector<std::string>{sheet.filename().string()});
+  fs::remove_all(folder);
+}
+
+// A program stopped by SIGINT or SIGTERM while it writes a sheet leaves no
+// temporary file, and still ends by that signal; SIGKILL, which no program
+// can catch, leaves one (the case shows that the check sees it). Each stop
+// comes in a child process, in the middle of the write.
+TEST(SheetPdf, AStopWhileWritingLeavesNoTemporaryFile) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("corvanta-sheet-stop-" + std::to_string(getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const fs::path sheet = folder / "sheet.pdf";
+  WriteBytes(sheet, "yesterday's sheet");
+  for (const int signal : {SIGINT, SIGTERM, SIGKILL}) {
+    SCOPED_TRACE(strsignal(signal));
+    const pid_t child = ::fork();
+    if (child == 0) {
+      RemoveTemporaryFilesWhenStopped();
+      FileReplacement file(sheet.string());
+      file.Write("%PDF-", 5);
+      ::raise(signal);
+      ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+    EXPECT_EQ(ReadFile(sheet.string()), "yesterday's sheet");
+    EXPECT_EQ(testing::FolderEntries(folder).size(), signal == SIGKILL ? 2u : 1u);
+  }
+  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ class SettingsFileTest : public ::testing::TestWithParam<const char*> {
     return fs::path(Folder(name)) / "Tarnwick Works" / "Corvanta" / "settings.ini";
   }
   AppSettings Load(const std::string& name) { return LoadSettings(*store_, Folder(name)); }
-  bool Save(const std::string& name, const AppSettings& s) {
+  // "" when saved, else the reason why not.
+  std::string Save(const std::string& name, const AppSettings& s) {
     return SaveSettings(s, *store_, Folder(name));
   }
 
@@ -72,7 +73,7 @@ TEST_P(SettingsFileTest, NoFileGivesTheDefaultsAndSavingThemCreatesTheFolderChai
   EXPECT_EQ(std::tie(s.indexConstant, s.feedConstant, s.feedRate),
             std::make_tuple("30", "0.075", ".025"));
   EXPECT_FALSE(fs::exists(Folder("ProgramData")));
-  ASSERT_TRUE(Save("ProgramData", s));  // the data folder itself is missing too
+  ASSERT_EQ(Save("ProgramData", s), "");  // the data folder itself is missing too
   EXPECT_EQ(FileBytes(File("ProgramData")),
             "[Settings]\r\nIndex Constant=30\r\nFeed Constant=0.075\r\nFeed Rate=.025\r\n"
             "Change Gears=" +
@@ -111,7 +112,7 @@ TEST_P(SettingsFileTest, ValuesAreReadAsTheProfileFunctionsReadThem) {
 
 // A line break in a field must not smuggle keys into the file.
 TEST_P(SettingsFileTest, SavedValuesAreCleanedUp) {
-  ASSERT_TRUE(Save("data", {"24", "0.1\r\n[Settings]\r\nIndex Constant=9", ".02", "0"}));
+  ASSERT_EQ(Save("data", {"24", "0.1\r\n[Settings]\r\nIndex Constant=9", ".02", "0"}), "");
   const AppSettings s = Load("data");
   EXPECT_EQ(std::tie(s.indexConstant, s.feedConstant), std::make_tuple("24", "0.1"));
 }
@@ -119,18 +120,19 @@ TEST_P(SettingsFileTest, SavedValuesAreCleanedUp) {
 TEST_P(SettingsFileTest, FailedWriteLeavesWhatIsThereAlone) {
   // A file where the data folder should be: no folder chain, no settings.
   WriteFileBytes(Folder("blocked"), "precious");
-  EXPECT_FALSE(Save("blocked", DefaultAppSettings()));
+  EXPECT_NE(Save("blocked", DefaultAppSettings()), "");
   EXPECT_EQ(FileBytes(Folder("blocked")), "precious");
   // A folder where the file should be.
   fs::create_directories(File("folder"));
-  EXPECT_FALSE(Save("folder", DefaultAppSettings()));
+  EXPECT_NE(Save("folder", DefaultAppSettings()), "");
   EXPECT_TRUE(fs::is_empty(File("folder")));
 }
 
 // A file too large to be a settings file is not read at all, and the caller
-// learns why; a file of exactly the limit is read. A save over the large
-// file leaves one that the next start reads.
-TEST_P(SettingsFileTest, FileLargerThanTheLimitIsNotReadAndASaveReplacesIt) {
+// learns why; a file of exactly the limit is read. Whatever a save leaves
+// is read by the next start: the rest of the file is kept while the saved
+// file stays within the limit, and dropped when it would not.
+TEST_P(SettingsFileTest, WhatASaveLeavesIsReadAtTheNextStart) {
   const std::string section = "[Settings]\r\nFeed Rate=.07\r\n";
   const auto fileOf = [&](std::uintmax_t size) {  // the section comes last
     return ";" + std::string(size - section.size() - 3, 'x') + "\r\n" + section;
@@ -145,11 +147,40 @@ TEST_P(SettingsFileTest, FileLargerThanTheLimitIsNotReadAndASaveReplacesIt) {
   EXPECT_EQ(loaded.file, ProfileFile::kTooLarge);
   EXPECT_EQ(loaded.values.feedRate, ".025");
 
-  ASSERT_TRUE(Save("over", {"77", "0.3", ".04", "01"}));
-  loaded = LoadSettingsFile(*store_, File("over").string());
-  EXPECT_EQ(loaded.file, ProfileFile::kRead);
-  EXPECT_EQ(std::tie(loaded.values.indexConstant, loaded.values.feedRate),
-            std::make_tuple("77", ".04"));
+  // The save below adds three lines of 55 bytes in all to the section.
+  const AppSettings saved = {"77", "0.3", ".04", "01"};
+  const std::string alone =
+      "[Settings]\r\nIndex Constant=77\r\nFeed Constant=0.3\r\nFeed Rate=.04\r\n"
+      "Change Gears=01\r\n";
+  const struct {
+    const char* name;
+    std::uintmax_t size;
+    bool kept;  // the comment line survives the save
+  } files[] = {
+      {"fits after the save", kProfileFileLimit - 55, true},
+      {"one byte too many after the save", kProfileFileLimit - 54, false},
+      {"at the limit", kProfileFileLimit, false},
+      {"over the limit", kProfileFileLimit + 1, false},
+  };
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.name);
+    WriteFileBytes(File(f.name), fileOf(f.size));
+    ASSERT_EQ(Save(f.name, saved), "");
+    const std::string bytes = FileBytes(File(f.name));
+    EXPECT_LE(bytes.size(), kProfileFileLimit);
+    if (f.kept) {
+      EXPECT_EQ(bytes.size(), kProfileFileLimit);
+      EXPECT_EQ(bytes.rfind(";xxx", 0), 0u);
+    } else {
+      EXPECT_EQ(bytes, alone);
+    }
+    loaded = LoadSettingsFile(*store_, File(f.name).string());
+    EXPECT_EQ(loaded.file, ProfileFile::kRead);
+    EXPECT_EQ(
+        std::tie(loaded.values.indexConstant, loaded.values.feedConstant, loaded.values.feedRate,
+                 loaded.values.gearStockText),
+        std::tie(saved.indexConstant, saved.feedConstant, saved.feedRate, saved.gearStockText));
+  }
 }
 
 #ifndef _WIN32
@@ -183,13 +214,44 @@ TEST_P(SettingsFileTest, FailedSaveKeepsTheOldFileByteForByte) {
         notPossible += std::string(" ") + f.fault;
         continue;
       }
-      EXPECT_FALSE(Save(f.fault, {"77", "0.3", ".04", "01"}));
+      EXPECT_NE(Save(f.fault, {"77", "0.3", ".04", "01"}), "");
     }
     EXPECT_EQ(FileBytes(File(f.fault)), old);
     EXPECT_EQ(testing::FolderEntries(File(f.fault).parent_path()),
               std::vector<std::string>{"settings.ini"});
   }
   if (!notPossible.empty()) GTEST_SKIP() << "faults this machine cannot make:" << notPossible;
+}
+
+// A settings file its owner made read-only is kept as it is, as the shell's
+// ">" would keep it, though the folder may be written: by its owner, and by
+// root only when the file is shut to root too. Root may write over it, as
+// ">" may, so under root the owner is "nobody".
+TEST_P(SettingsFileTest, FileItsOwnerMadeReadOnlyIsNotReplaced) {
+  const std::string old = "[Settings]\r\nIndex Constant=42\r\n";
+  const bool root = ::geteuid() == 0;
+  WriteFileBytes(File("mine"), old);
+  fs::permissions(File("mine"), fs::perms::owner_read | fs::perms::group_read);
+  if (root) {
+    for (const fs::path& p : {File("mine"), File("mine").parent_path()})
+      ASSERT_EQ(::chown(p.c_str(), testing::kNobody, testing::kNobody), 0);
+  }
+  const AppSettings saved = {"77", "0.3", ".04", "01"};
+  const std::optional<int> refused = testing::ExitStatusOfChild(
+      root, [&] { return Save("mine", saved) == "Permission denied" ? 0 : 1; });
+  ASSERT_TRUE(refused.has_value());
+  EXPECT_EQ(*refused, 0) << "not refused with the system's reason";
+  EXPECT_EQ(FileBytes(File("mine")), old);
+  EXPECT_EQ(testing::FolderEntries(File("mine").parent_path()),
+            std::vector<std::string>{"settings.ini"});
+
+  // Root itself writes it, keeping its mode.
+  if (root) {
+    EXPECT_EQ(Save("mine", saved), "");
+    EXPECT_EQ(Load("mine").indexConstant, "77");
+    EXPECT_EQ(fs::status(File("mine")).permissions(),
+              fs::perms::owner_read | fs::perms::group_read);
+  }
 }
 #endif
 

@@ -5,15 +5,19 @@
 #define CORVANTA_TESTS_SUPPORT_FILE_FAULTS_H
 
 #include <fcntl.h>
+#include <grp.h>
 #include <linux/fs.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +104,27 @@ inline std::vector<std::string> FolderEntries(const std::filesystem::path& folde
     names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// The user and group of the system's "nobody", who owns no file of ours.
+inline constexpr uid_t kNobody = 65534;
+
+// Runs `body` in a child process, as the user and group `nobody` when `asNobody`
+// (only root may switch to that user), and gives its exit status; nullopt
+// when the child could not run as asked or did not exit.
+inline std::optional<int> ExitStatusOfChild(bool asNobody, const std::function<int()>& body) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (asNobody && (::setgroups(0, nullptr) != 0 || ::setresgid(kNobody, kNobody, kNobody) != 0 ||
+                     ::setresuid(kNobody, kNobody, kNobody) != 0))
+      ::_exit(125);
+    ::_exit(body());
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+      WEXITSTATUS(status) == 125)
+    return std::nullopt;
+  return WEXITSTATUS(status);
 }
 
 }  // namespace corvanta::testing

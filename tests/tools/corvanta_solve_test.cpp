@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -51,9 +52,10 @@ std::string FileText(const std::string& path) {
 
 // Runs the tool with `args`, which reach it byte for byte (each one quoted
 // for the shell); it is killed after 60 seconds (status 137 then).
-ToolRun RunTool(const std::vector<std::string>& args) {
-  std::string command =
-      "XDG_DATA_HOME=" + Scratch() + " timeout -s KILL 60 '" CORVANTA_SOLVE_EXE "'";
+// `launcher` runs the tool (as another user, say).
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& launcher = "") {
+  std::string command = "XDG_DATA_HOME=" + Scratch() + " timeout -s KILL 60 " + launcher + " '" +
+                        CORVANTA_SOLVE_EXE "'";
   for (const std::string& arg : args) {
     command += " '";
     for (char c : arg) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -224,6 +226,39 @@ TEST(CorvantaSolve, ExitStatusesAndOneLineMessages) {
     }
     EXPECT_EQ(run.err.rfind("corvanta-solve: " + c.err, 0), 0u) << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  }
+}
+
+// A sheet whose owner made it read-only is refused as the shell's ">"
+// refuses it: one line, status 1, the file as it was and no other file
+// left. Root may write over it, as ">" may, so under root the sheet and its
+// folder belong to "nobody", who runs the tool (setpriv); and root's own
+// run replaces it.
+TEST(CorvantaSolve, ASheetItsOwnerMadeReadOnlyIsRefused) {
+  const bool root = ::geteuid() == 0;
+  if (root && std::system("setpriv --version >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "as root, the refusal needs setpriv to run the tool as another user";
+  const std::filesystem::path folder = Scratch() + "/read-only", sheet = folder / "sheet.pdf";
+  std::filesystem::create_directories(folder);
+  std::ofstream(sheet, std::ios::binary) << "yesterday's sheet";
+  std::filesystem::permissions(sheet, std::filesystem::perms::owner_read);
+  if (root) {
+    std::filesystem::permissions(Scratch(), std::filesystem::perms::others_exec,
+                                 std::filesystem::perm_options::add);
+    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chown(sheet.c_str(), 65534, 65534), 0);
+  }
+  const ToolRun refused = RunTool(SmallJob({"--sheet", sheet.string()}),
+                                  root ? "setpriv --reuid=65534 --regid=65534 --clear-groups" : "");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "corvanta-solve: --sheet: cannot write \"" + sheet.string() +
+                             "\": Permission denied\n");
+  EXPECT_EQ(FileText(sheet.string()), "yesterday's sheet");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+  if (root) {
+    const ToolRun replaced = RunTool(SmallJob({"--sheet", sheet.string()}));
+    EXPECT_EQ(replaced.status, 0) << replaced.err;
+    EXPECT_EQ(FileText(sheet.string()).rfind("%PDF-", 0), 0u);
   }
 }
 
