@@ -14,6 +14,7 @@
 #include "results/machine_setup.h"
 #include "settings/gear_stock_text.h"
 #include "window_model/pages.h"
+#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 namespace {
@@ -109,8 +110,7 @@ constexpr ChildControl kMainPageTexts[] = {
 constexpr ChildControl kHobThreads = {IDC_HOB_THREADS,        "Static",        "1", 292, 5, 22, 22,
                                       WS_VISIBLE | SS_CENTER, WS_EX_STATICEDGE};
 
-constexpr int kTeethItems = 500;
-constexpr int kHobThreadsMax = 24;
+constexpr int kTeethItems = kTeethMax;
 
 // The gear-stock grid: 11 columns of 14 cells, numbered down each column.
 constexpr int kStockRows = 14;

@@ -13,6 +13,7 @@
 #include "window_model/menu_bar.h"
 #include "window_model/read_job.h"
 #include "window_model/result_display.h"
+#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 
@@ -69,7 +70,7 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchSt
 }
 
 SolveOutcome SolveCommand(ControlAccess& controls, SolvePlatform& platform, SearchState& state) {
-  if (SolveRunning(state)) return {};
+  if (SolveRunning(state) || FindInputProblem(controls)) return {};
   state.stopRequested.store(false, std::memory_order_relaxed);
   std::vector<CCandidate>().swap(state.candidates);
   std::vector<SolveResult>().swap(state.results);

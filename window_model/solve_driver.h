@@ -28,7 +28,10 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchSt
 
 // The "&Solve" command after the focus has been taken away: clears
 // stopRequested, empties candidates and results, and runs RunSolve. Refused
-// as a whole while a Solve runs, since the running workers read those lists.
+// as a whole while a Solve runs, since the running workers read those lists,
+// and for a job the validation refuses (FindInputProblem): the greyed
+// button keeps the operator from it, but another program can still send
+// the command, or set a field's text past its checks.
 SolveOutcome SolveCommand(ControlAccess& controls, SolvePlatform& platform, SearchState& state);
 
 }  // namespace corvanta

@@ -39,6 +39,9 @@ std::optional<InputProblem> FindInputProblem(const ControlAccess& controls) {
   }
   if (controls.GetSelection(IDC_NUMBER_OF_TEETH) == kNoSelection)
     return InputProblem{IDC_NUMBER_OF_TEETH, "Number of Teeth:", "one of 1 to 500, chosen"};
+  const std::optional<unsigned> threads = controls.GetUnsigned(IDC_HOB_THREADS);
+  if (!threads || *threads < 1 || *threads > static_cast<unsigned>(kHobThreadsMax))
+    return InputProblem{IDC_HOB_THREADS, "Hob Threads:", "1 to " + std::to_string(kHobThreadsMax)};
   if (!controls.IsEnabled(IDC_EXIT_BUTTON))
     return InputProblem{IDC_EXIT_BUTTON, "E&xit", "enabled: no search or print running"};
   return std::nullopt;

@@ -11,6 +11,11 @@
 
 namespace corvanta {
 
+// "Number of Teeth:" offers 1 to kTeethMax; "Hob Threads:" holds 1 to
+// kHobThreadsMax, set by its spinner.
+inline constexpr int kTeethMax = 500;
+inline constexpr int kHobThreadsMax = 24;
+
 // Characters of a numeric field that the range checks look at (a read into a
 // buffer of 59).
 inline constexpr std::size_t kValidatedFieldChars = 58;
@@ -28,8 +33,10 @@ struct InputProblem {
 // 360, "Feed Rate:" 0 to 0.1 (each read as the C library's atof reads it,
 // so an empty text counts as 0 and a NaN fails; a text that is not digits
 // with at most one point fails whatever its value), then a selection in
-// "Number of Teeth:", then "E&xit" enabled (it is disabled exactly while a
-// search or a print runs). nullopt when every test passes.
+// "Number of Teeth:", then "Hob Threads:" a whole number from 1 to
+// kHobThreadsMax (only its spinner sets it, but another program can set
+// any text), then "E&xit" enabled (it is disabled exactly while a search or
+// a print runs). nullopt when every test passes.
 std::optional<InputProblem> FindInputProblem(const ControlAccess& controls);
 
 // The range of a numeric field's test as the operator reads it ("1 to 120"),

@@ -97,6 +97,23 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));
 }
 
+// "&Solve" sent by another program for a job the window refuses: a hob
+// thread count forced to "0" past its spinner, or a greyed button clicked.
+TEST_F(SolveSessionTest, TheSolveCommandForARefusedJobDoesNothing) {
+  EnterJob("20", "10", 20);
+  SetWindowTextA(Item(IDC_HOB_THREADS), "0");
+  ASSERT_TRUE(Enabled(IDC_SOLVE_BUTTON));
+  Click(IDC_SOLVE_BUTTON);
+  SetWindowTextA(Item(IDC_HOB_THREADS), "1");
+  Retype(IDC_INDEX_CONST, "0");
+  ASSERT_FALSE(Enabled(IDC_SOLVE_BUTTON));
+  Click(IDC_SOLVE_BUTTON);
+  EXPECT_TRUE(ProgramSearchState().results.empty());
+  EXPECT_FALSE(Visible(IDC_RESULT_CAPTION) || MenuEnabled(IDM_PRINT));
+  EXPECT_EQ(Text(IDC_C_LINE), "");
+  EXPECT_TRUE(Enabled(IDC_EXIT_BUTTON));
+}
+
 // Every gear owned, index constant 40, feed constant 12: on the job below,
 // result 1 has a C with no small fraction, so its "C: " line is empty.
 class EmptyCLineTest : public SolveSessionTest {

@@ -38,7 +38,12 @@ TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
       {IDC_FEED_CONST, "1e-400", false},
       {IDC_FEED_CONST, "12abc", false},
       {IDC_FEED_CONST, std::string("\x01\xFF\0\x1B[2J", 7), false},
-      {IDC_INDEX_CONST, "+30", false}};
+      {IDC_INDEX_CONST, "+30", false},
+      // Set by its spinner alone, but another program can write any text.
+      {IDC_HOB_THREADS, "24", true},
+      {IDC_HOB_THREADS, "25", false},
+      {IDC_HOB_THREADS, "0", false},
+      {IDC_HOB_THREADS, "x", false}};
   for (const auto& [field, text, passes] : cases) {
     MemoryControls controls;
     EnterJob(controls, testing::RegressionJob());
@@ -80,6 +85,25 @@ void SetSmallJob(MemoryControls& controls, const std::string& stock = kSmallStoc
   EnterJob(controls, job);
 }
 
+// The command for a job the validation refuses, as another program can send
+// it past the greyed button: nothing is searched, locked or cleared.
+TEST(SolveCommand, AJobTheValidationRefusesIsNotSearched) {
+  for (const auto& [field, text] : std::vector<std::pair<ControlId, std::string>>{
+           {IDC_HOB_THREADS, "0"}, {IDC_INDEX_CONST, "0"}, {IDC_HELIX_ANGLE, ""}}) {
+    MemoryControls controls;
+    EnterJob(controls, testing::RegressionJob());
+    controls.SetText(field, text);
+    ScriptedPlatform platform(1);
+    SearchState state;
+    const SolveOutcome outcome = SolveCommand(controls, platform, state);
+    EXPECT_FALSE(outcome.ran) << field;
+    EXPECT_EQ(outcome.workersStarted, 0u);
+    EXPECT_TRUE(state.results.empty() && state.pairTable.empty());
+    EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
+    EXPECT_EQ(controls.TextWrites(IDC_C_LINE), 0);
+  }
+}
+
 // While the workers run the window is locked and a second Solve refused;
 // Escape held once 12 candidates are done: the matches found so far are
 // kept, ordered and shown.
@@ -109,8 +133,9 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
 // The window destroyed during the wait (which frees the lists), the pump
 // seeing a shutdown, out of memory starting the second worker, no gear in
 // stock, or a feed constant of "12abc", which the C library reads as 12 but
-// the 100-digit parser refuses ("&Solve" stays disabled for it): the run
-// still waits for its workers (they hold references into it), frees the
+// the 100-digit parser refuses ("&Solve" stays disabled for it, and the
+// command refuses it, so RunSolve is called directly): the run still waits
+// for its workers (they hold references into it), frees the
 // lists where it must, and hands the window back unlocked.
 TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
   enum class End { kDestroyed, kShutdown, kOutOfMemory, kNoStock, kNoNumber };
@@ -141,7 +166,8 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
       }
       return c.end != End::kShutdown;
     };
-    const SolveOutcome outcome = SolveCommand(controls, platform, state);
+    const SolveOutcome outcome = c.end == End::kNoNumber ? RunSolve(controls, platform, state)
+                                                         : SolveCommand(controls, platform, state);
     EXPECT_EQ(std::pair(outcome.failed, outcome.stopped), std::pair(c.failed, c.stopped));
     EXPECT_LT(state.progressCounter.load(), 34u);
     EXPECT_EQ(platform.RunningWorkers(), 0u);
