@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 #include "app/window_state.h"
@@ -17,6 +18,11 @@ std::string Win32Controls::GetText(ControlId id, std::size_t size) const {
 
 void Win32Controls::SetText(ControlId id, std::string_view text) {
   std::string terminated(text);
+  WindowState* state = WindowStateOf(window_);
+  if (state != nullptr && GetWindowThreadProcessId(window_, nullptr) != GetCurrentThreadId()) {
+    state->postedTexts.Post(id, std::move(terminated));
+    return;
+  }
   SetDlgItemTextA(window_, id, terminated.c_str());
 }
 

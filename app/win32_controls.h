@@ -15,8 +15,9 @@ class Win32Controls : public ControlAccess {
   HWND window() const { return window_; }
 
   std::string GetText(ControlId id, std::size_t size) const override;
-  // From a thread other than the window's this is a sent message: it
-  // returns once the window's thread has dispatched it.
+  // From a thread other than the window's the text is left for the
+  // window's thread (WindowState::postedTexts), which shows it when it next
+  // pumps its messages during a Solve: the caller never waits for it.
   void SetText(ControlId id, std::string_view text) override;
   std::optional<unsigned> GetUnsigned(ControlId id) const override;
   void Enable(ControlId id, bool enabled) override;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/beep.h"
+#include "app/window_state.h"
 
 namespace corvanta {
 
@@ -88,6 +89,9 @@ bool Win32SolvePlatform::WaitForWorkers(std::chrono::milliseconds slice) {
 void Win32SolvePlatform::CloseWorkers() {
   for (HANDLE handle : ended_) CloseHandle(handle);
   ended_.clear();
+  // A progress text the workers left after the last pump is out of date:
+  // the Solve writes its own texts from here on.
+  if (WindowState* state = WindowStateOf(window_)) state->postedTexts.Take();
   RepostQuit();
 }
 
@@ -97,6 +101,10 @@ bool Win32SolvePlatform::StopKeyHeld() {
 }
 
 bool Win32SolvePlatform::PumpMessages() {
+  if (WindowState* state = WindowStateOf(window_); state != nullptr && IsWindow(window_)) {
+    for (const auto& [id, text] : state->postedTexts.Take())
+      SetDlgItemTextA(window_, id, text.c_str());
+  }
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

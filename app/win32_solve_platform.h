@@ -31,9 +31,11 @@ class Win32SolvePlatform : public SolvePlatform {
   // MAXIMUM_WAIT_OBJECTS (64), each ended handle set aside as soon as it is
   // seen, so the wait returns when the last worker ends.
   bool WaitForWorkers(std::chrono::milliseconds slice) override;
+  // Also drops any text the workers left that was not shown.
   void CloseWorkers() override;
   bool StopKeyHeld() override;
-  // Takes every waiting message of this thread, translates and dispatches
+  // Shows the texts the workers left for the window (PostedTexts), then
+  // takes every waiting message of this thread, translates and dispatches
   // it. A WM_QUIT is kept back rather than dispatched and posted again once
   // the workers are closed, so that the program's own message loop still
   // ends on it.

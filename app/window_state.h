@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/posted_texts.h"
 #include "app/window_fonts.h"
 #include "settings/app_settings.h"
 #include "settings/settings_location.h"
@@ -32,6 +33,7 @@ struct WindowState {
   int answeringEdits = 0;       // field edits being answered (numeric_field.cpp)
   BeepListener beepListener = nullptr;
   bool resultOnDisplay = false;  // ControlAccess::ResultOnDisplay
+  PostedTexts postedTexts;       // from the search workers, for the window's thread
 };
 
 // Bytes of the window class's extra memory that hold the state's address.

@@ -39,16 +39,19 @@ class WorkerGroup {
     return false;
   }
 
-  // Waits in slices; between them, the stop key and the window's messages.
+  // Looks at the stop key and the window's messages, then waits a slice,
+  // and again until every worker has ended. The first look comes before
+  // any wait, so that whatever reached the window before the search (a
+  // close, say) is seen while it runs, however short it is.
   void WaitForAll() {
-    while (!platform_.WaitForWorkers(kWaitSlice)) {
+    do {
       if (platform_.StopKeyHeld()) {
         state_.stopRequested.store(true, std::memory_order_relaxed);
         platform_.StopAlert();
       }
       // A program shutting down has nobody to show the results to.
       if (!platform_.PumpMessages()) state_.stopRequested.store(true, std::memory_order_relaxed);
-    }
+    } while (!platform_.WaitForWorkers(kWaitSlice));
     platform_.CloseWorkers();
     open_ = false;
   }

@@ -50,8 +50,10 @@ struct SolveOutcome {
 // usable processors, with a pause before each start (first starting the
 // refinement of any C constants the candidate search left to this run, on
 // threads of its own that the workers wait for), and waits for them in
-// slices, setting stopRequested while the stop key is held (with the stop
-// alert) or once the program shuts down. Fills outcome's processors,
+// slices, returning as soon as the last one ends; before the first slice
+// and after each, it pumps the messages and sets stopRequested while the
+// stop key is held (with the stop alert) or once the program shuts down.
+// Fills outcome's processors,
 // workersStarted and failed. However it ends, every started worker has
 // ended before it returns.
 void SearchCandidates(SolvePlatform& platform, SearchState& state, const JobValues& job,

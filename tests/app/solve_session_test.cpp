@@ -1,10 +1,15 @@
 // Whole Solves on the real window: the result shown, stepped through to
 // both ends, kept across the pages with their menu items (also one whose
-// "C: " line is empty), and the window closed while a search runs.
+// "C: " line is empty), the workers' progress texts, a refused job, and the
+// window closed while a search runs.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
+#include "app/win32_controls.h"
+#include "app/win32_solve_platform.h"
 #include "search/search_state.h"
 #include "tests/app/window_fixture.h"
 
@@ -95,6 +100,33 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   EnableWindow(Item(IDC_SOLVE_BUTTON), TRUE);
   Menu(IDM_MAIN_PAGE);
   EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));
+}
+
+// A worker's progress text is left for the window's thread, which shows it
+// when it pumps its messages: the worker never waits for it. A text left
+// after the last pump of a Solve is out of date and dropped.
+TEST_F(SolveSessionTest, AWorkersProgressTextWaitsForNothing) {
+  Win32SolvePlatform platform(window_);
+  const auto postFromAWorker = [&](const char* text) {
+    HANDLE posted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_TRUE(platform.StartWorker([this, posted, text] {
+      Win32Controls(window_).SetText(IDC_C_LINE, text);
+      SetEvent(posted);
+    }));
+    // No message of this thread is taken meanwhile.
+    EXPECT_EQ(WaitForSingleObject(posted, 5000), WAIT_OBJECT_0);
+    while (!platform.WaitForWorkers(std::chrono::milliseconds(100))) continue;
+    CloseHandle(posted);
+  };
+  postFromAWorker("Processing 100");
+  EXPECT_EQ(Text(IDC_C_LINE), "");
+  EXPECT_TRUE(platform.PumpMessages());
+  EXPECT_EQ(Text(IDC_C_LINE), "Processing 100");
+
+  postFromAWorker("Processing 200");
+  platform.CloseWorkers();
+  EXPECT_TRUE(platform.PumpMessages());
+  EXPECT_EQ(Text(IDC_C_LINE), "Processing 100");
 }
 
 // "&Solve" sent by another program for a job the window refuses: a hob
