@@ -11,13 +11,11 @@
 #include "resources/resource.h"
 #include "search/search_state.h"
 #include "settings/app_settings.h"
-#include "window_model/clear_results.h"
 #include "window_model/fraction_bars.h"
+#include "window_model/job_changed.h"
 #include "window_model/pages.h"
 #include "window_model/settings_fields.h"
 #include "window_model/solve_driver.h"
-#include "window_model/update_geometry.h"
-#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 namespace {
@@ -82,24 +80,20 @@ void OnSolve(HWND window) {
 void OnTeethListCommand(HWND window, WORD notification) {
   if (notification != CBN_SELCHANGE) return;
   Win32Controls controls(window);
-  UpdateGeometry(controls);
-  ClearResults(controls);
-  ValidateInputs(controls);
+  JobChanged(controls, GeometryChange::kGeometry);
 }
 
 void OnHandCutChooserCommand(HWND window, WORD notification) {
   if (notification != CBN_SELCHANGE) return;
   Win32Controls controls(window);
-  ClearResults(controls);
-  ValidateInputs(controls);
+  JobChanged(controls, GeometryChange::kNone);
   // The closed box then shows the chosen row without the focus look.
   SetFocus(nullptr);
 }
 
 void OnWholeCClicked(HWND window) {
   Win32Controls controls(window);
-  ValidateInputs(controls);
-  ClearResults(controls);
+  JobChanged(controls, GeometryChange::kNone);
 }
 
 void OnPageCommand(HWND window, int page) {

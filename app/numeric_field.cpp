@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "window_model/clear_results.h"
 #include "window_model/field_rules.h"
+#include "window_model/job_changed.h"
 #include "window_model/update_geometry.h"
 #include "window_model/validate_inputs.h"
 
@@ -86,21 +87,24 @@ void ShowCopyPasteMenu(HWND field, LPARAM at) {
   DestroyMenu(menu);
 }
 
-// The field's value changed: the geometry lines follow the helix angle and
-// the pitch, and "&Solve" follows every field.
+GeometryChange GeometryChangeOf(HWND field) {
+  return FeedsGeometry(field) ? GeometryChange::kGeometry : GeometryChange::kNone;
+}
+
+// A key was released or the focus left: the geometry lines follow the
+// helix angle and the pitch, and "&Solve" follows every field. The result
+// went when the key was typed (a refused key keeps it).
 void OnFieldSettled(HWND field) {
   Win32Controls controls = ControlsOf(field);
-  if (FeedsGeometry(field)) UpdateGeometry(controls);
+  if (GeometryChangeOf(field) == GeometryChange::kGeometry) UpdateGeometry(controls);
   ValidateInputs(controls);
 }
 
-// The field's text changed other than by a typed key: the result on display
-// belongs to the old text, and no key release or focus change may follow to
-// settle the new one.
+// The field's text changed other than by a typed key: a change of the job,
+// which no key release or focus change may follow to settle.
 void OnTextChanged(HWND field) {
   Win32Controls controls = ControlsOf(field);
-  ClearResults(controls);
-  OnFieldSettled(field);
+  JobChanged(controls, GeometryChangeOf(field));
 }
 
 // Marks, while it lives, a change of a field's text that this procedure

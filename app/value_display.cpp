@@ -2,23 +2,25 @@
 
 #include "app/subclass.h"
 #include "app/win32_controls.h"
-#include "window_model/clear_results.h"
-#include "window_model/validate_inputs.h"
+#include "window_model/job_changed.h"
 
 namespace corvanta {
 namespace {
 
-void OnValueChanging(HWND display) {
+// Answered once the new value is in place, so that the validation reads it
+// (the hob threads are validated; a cell's value decides the stock).
+LRESULT OnSetText(HWND display, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallPrevious(display, message, wParam, lParam);
   Win32Controls controls(GetParent(display));
-  ClearResults(controls);
-  ValidateInputs(controls);
+  JobChanged(controls, GeometryChange::kNone);
+  return result;
 }
 
 }  // namespace
 
 LRESULT CALLBACK ValueDisplayProc(HWND display, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_SETTEXT: OnValueChanging(display); break;
+    case WM_SETTEXT: return OnSetText(display, message, wParam, lParam);
   }
   return CallPrevious(display, message, wParam, lParam);
 }

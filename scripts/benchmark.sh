@@ -8,7 +8,9 @@
 # alternating, and prints per job the median wall time of each, their ratio
 # and the peak memory of each (in three runs of its own, under GNU time,
 # apart from the timed ones). Then (unless WINDOW=0) it times "&Solve" in
-# corvanta.exe under Wine on the 154-gear job, clicked from another process.
+# corvanta.exe under Wine on the 154-gear job, clicked from another process,
+# at two feed rates, each Solve followed by a run of corvanta-solve on the
+# same job, and prints both medians and their ratio.
 # Not part of the tests; run it when the machine is otherwise idle.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -153,16 +155,30 @@ ask set "$(id IDC_NORMAL_DIAMETRAL_PITCH)" 12
 ask set "$(id IDC_HOB_THREADS)" 2
 ask select "$(id IDC_NUMBER_OF_TEETH)" 56  # 57 teeth
 ask select "$(id IDC_HAND_CUT_CHOOSER)" 5
-for ((k = 0; k < window_runs; ++k)); do
-  # A field changed and changed back drops the result and validates the
-  # job again, as the operator's next job would.
-  ask set "$(id IDC_HELIX_ANGLE)" 16
-  ask set "$(id IDC_HELIX_ANGLE)" 15
-  wine "$probe" solve 2>/dev/null | tr -d '\r' >>"$work/window.times" ||
-    { echo "The window's Solve could not be clicked"; exit 1; }
-done
+read -r -a big_args <<<"$big"
 echo
-echo "The window under Wine, the 154-gear job, $window_runs Solves: median $(cut -d' ' -f1 \
-  "$work/window.times" | median) s (from $(cut -d' ' -f1 "$work/window.times" | sort -g | head -1) to \
-$(cut -d' ' -f1 "$work/window.times" | sort -g | tail -1) s); first result: $(head -1 "$work/window.times" | cut -d' ' -f2-)"
+echo "| the 154-gear job, feed rate | candidates | window under Wine (s) | corvanta-solve (s) | window / corvanta-solve |"
+echo "|---|---|---|---|---|"
+for feed_rate in 0.0250 .025; do
+  ask set "$(id IDC_FEED_RATE)" "$feed_rate"
+  rm -f "$work"/*.times
+  for ((k = 0; k < window_runs; ++k)); do
+    # A field changed and changed back drops the result and validates the
+    # job again, as the operator's next job would.
+    ask set "$(id IDC_HELIX_ANGLE)" 16
+    ask set "$(id IDC_HELIX_ANGLE)" 15
+    wine "$probe" solve 2>/dev/null | tr -d '\r' >>"$work/window.times" ||
+      { echo "The window's Solve could not be clicked"; exit 1; }
+    run tool "${big_args[@]/0.0250/$feed_rate}" --stock 1
+  done
+  window=$(cut -d' ' -f1 "$work/window.times" | median)
+  tool_time=$(median <"$work/tool.times")
+  candidates=$(sed -n 's/^ *"candidates": \([0-9]*\).*/\1/p' "$work/tool.out")
+  awk -v f="$feed_rate" -v c="$candidates" -v w="$window" -v t="$tool_time" \
+    'BEGIN { printf "| %s | %s | %.3f | %.3f | %.2f |\n", f, c, w, t, (t > 0 ? w / t : 0) }'
+  echo "(window from $(cut -d' ' -f1 "$work/window.times" | sort -g | head -1) to \
+$(cut -d' ' -f1 "$work/window.times" | sort -g | tail -1) s; first result: \
+$(head -1 "$work/window.times" | cut -d' ' -f2-))"
+done
+echo "Medians of $window_runs Solves each, the window's and the tool's runs alternating."
 exit $failed

@@ -60,10 +60,7 @@ std::optional<JobValues> ReadJobValues(const ControlAccess& controls) {
 StockGears ReadStockGears(const ControlAccess& controls) {
   StockGears gears;
   for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) {
-    // A two-character read gives the first character only; an empty text
-    // reads as a terminating zero, which is not '0', so it counts as owned.
-    const std::string text = controls.GetText(IDC_GEAR_STOCK_CELL_FIRST + k, 2);
-    if (text.empty() || text[0] != '0')
+    if (MarksOwnedGear(controls.GetText(IDC_GEAR_STOCK_CELL_FIRST + k, kCellMarkReadSize)))
       gears.push_back(static_cast<std::uint32_t>(GEAR_STOCK_FIRST_TOOTH_COUNT + k));
   }
   return gears;

@@ -3,12 +3,14 @@
 #ifndef CORVANTA_WINDOW_MODEL_READ_JOB_H
 #define CORVANTA_WINDOW_MODEL_READ_JOB_H
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 #include "results/result_texts.h"
 #include "search/job_values.h"
 #include "search/pair_table.h"
+#include "settings/gear_stock_text.h"
 #include "window_model/control_access.h"
 
 namespace corvanta {
@@ -25,8 +27,11 @@ std::optional<IndexTerms> ReadIndexTerms(const ControlAccess& controls);
 // whole. nullopt when any text is not a number: the search is then refused.
 std::optional<JobValues> ReadJobValues(const ControlAccess& controls);
 
-// The gear-stock cells in ascending order; a cell whose first character is
-// not '0' (an empty cell included) counts as owned.
+// A read of a gear-stock cell's text that tells "1" from any longer text.
+inline constexpr std::size_t kCellMarkReadSize = 3;
+
+// The gears of the gear-stock cells that mark them owned (MarksOwnedGear),
+// in ascending order.
 StockGears ReadStockGears(const ControlAccess& controls);
 
 // The display's inputs: the fields read into buffers of 60, the hob threads

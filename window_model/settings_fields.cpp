@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "resources/resource.h"
+#include "window_model/read_job.h"
 
 namespace corvanta {
 
@@ -27,9 +28,7 @@ AppSettings ReadSettingsFields(const ControlAccess& controls) {
 std::string GearStockTextFromCells(const ControlAccess& controls) {
   std::string text(GEAR_STOCK_CELL_COUNT, '0');
   for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) {
-    // '0' + value would write ':' for 10 and wrap round past 255; a cell
-    // holds only 0 or 1, and anything else means "not owned" when read back.
-    if (controls.GetUnsigned(IDC_GEAR_STOCK_CELL_FIRST + k) == 1u)
+    if (MarksOwnedGear(controls.GetText(IDC_GEAR_STOCK_CELL_FIRST + k, kCellMarkReadSize)))
       text[static_cast<std::size_t>(k)] = '1';
   }
   return text;

@@ -13,9 +13,9 @@ namespace corvanta {
 // longest kept text, and the 154 gear-stock cells (GearStockTextFromCells).
 AppSettings ReadSettingsFields(const ControlAccess& controls);
 
-// The text to save from the 154 gear-stock cells: '1' for a cell whose value
-// is 1, '0' for every other cell (0, not a number, or anything larger), so
-// that the file only ever holds the two characters the reading rule knows.
+// The text to save from the 154 gear-stock cells: '1' for a cell that marks
+// its gear owned (MarksOwnedGear), '0' for every other cell, so that the
+// file only ever holds the two characters the reading rule knows.
 std::string GearStockTextFromCells(const ControlAccess& controls);
 
 }  // namespace corvanta
