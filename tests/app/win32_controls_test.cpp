@@ -12,7 +12,6 @@
 #include "tests/support/control_access_contract.h"
 
 namespace corvanta::testing {
-namespace {
 
 // The main window as the program creates it with the default settings,
 // in the test's own process.
@@ -49,8 +48,6 @@ class Win32Harness {
   HWND window_ = nullptr;
   Win32Controls controls_{nullptr};
 };
-
-}  // namespace
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ControlAccessContract, Win32Harness);
 

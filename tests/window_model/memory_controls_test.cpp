@@ -6,7 +6,6 @@
 #include "window_model/memory_job.h"
 
 namespace corvanta::testing {
-namespace {
 
 // Controls as EnterJob makes them for a job with no tooth count chosen.
 class MemoryHarness {
@@ -24,8 +23,6 @@ class MemoryHarness {
  private:
   MemoryControls controls_;
 };
-
-}  // namespace
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, ControlAccessContract, MemoryHarness);
 
