@@ -13,16 +13,9 @@
 # same job, and prints both medians and their ratio.
 # Not part of the tests; run it when the machine is otherwise idle.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
+source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
+scripts/install-deps.sh benchmark  # GNU time for the peak memory
 runs=${RUNS:-3}
-
-# GNU time for the peak memory (Debian's package "time").
-if [ ! -x /usr/bin/time ]; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get install -y -qq time >/dev/null
-fi
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -125,21 +118,19 @@ echo "processors; outputs compared."
 # times (default 7) from another process, which times each click until the
 # window has run the Solve and shown its first result.
 window_runs=${WINDOW_RUNS:-7}
-{ cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-    "${launcher[@]}" && cmake --build build/windows --target corvanta window_probe -j"$(nproc)"; } \
-  >>build/benchmark.log 2>&1
+{ configure_windows "${launcher[@]}" &&
+  cmake --build build/windows --target corvanta window_probe -j"$(nproc)"; } >>build/benchmark.log 2>&1
 probe=build/windows/tests/app/window_probe.exe
 export WINEPREFIX=$root/build/benchmark-wine-prefix
-source scripts/wine-env.sh
+source scripts/wine-session.sh
 scripts/wine-prefix.sh
 settings="$WINEPREFIX/drive_c/ProgramData/Tarnwick Works/Corvanta"
 mkdir -p "$settings"
 printf '[Settings]\r\nIndex Constant=30\r\nFeed Constant=0.075\r\nFeed Rate=0.0250\r\nChange Gears=1\r\n' \
   >"$settings/settings.ini"
-source scripts/xvfb.sh
-start_xvfb
+start_wine_session :  # the prefix is ready
+at_exit 'rm -rf "$work"'
 wine build/windows/app/corvanta.exe >"$work/corvanta.log" 2>&1 &
-trap '{ wineserver -k; } 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
 id() { sed -n "s/^#define $1 \([0-9]*\).*/\1/p" resources/resource.h; }
 # Asks the window again until it answers: it takes a while to show.
 ask() {

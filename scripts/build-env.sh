@@ -1,9 +1,15 @@
 # Sourced by the build scripts: the repository as the working folder, the
-# packages installed, and `logged` for build steps whose output goes to a log.
+# packages installed, `configure_windows` for the Windows build, and
+# `logged` for build steps whose output goes to a log.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 scripts/install-deps.sh
 mkdir -p build
+
+# The Windows build: MinGW-w64's cross compiler, in build/windows.
+windows_toolchain=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake)
+# configure_windows [cmake options...]: configures build/windows.
+configure_windows() { cmake -S . -B build/windows "${windows_toolchain[@]}" "$@"; }
 
 # logged LOG FAILURE COMMAND...: runs COMMAND with its output appended to
 # LOG; when it fails, prints the log's errors and FAILURE and exits.

@@ -23,16 +23,14 @@ stock_caption() { echo $((IDC_GEAR_STOCK_CAPTION_FIRST + $1 - 16)); }
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/state.txt
 export WINEPREFIX=${CORVANTA_E2E_PREFIX:-$(cd "$out/.." && pwd)/e2e-wine-prefix}
-source "$root/scripts/wine-env.sh"
+source "$root/scripts/wine-session.sh"
 "$root/scripts/wine-prefix.sh"
 settings_file="$WINEPREFIX/drive_c/ProgramData/Tarnwick Works/Corvanta/settings.ini"
 rm -f "$settings_file"  # start from the program's defaults
 
-source "$root/scripts/xvfb.sh"
-start_xvfb
 program_pid=
-trap '{ [ -z "$program_pid" ] || kill "$program_pid"; wineserver -k; } 2>/dev/null || true
-      stop_xvfb' EXIT
+start_wine_session :  # the prefix is ready
+at_exit '[ -z "$program_pid" ] || kill "$program_pid"'
 
 current=start
 step() { current=$*; echo "-- $current"; }

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing.
 # Quiet when everything is already there.
+#   scripts/install-deps.sh [GROUP...]
+# A GROUP adds the packages of one script that needs more: benchmark (GNU
+# time, for the peak memory).
 set -euo pipefail
 
 packages=(
@@ -17,7 +20,18 @@ packages=(
   poppler-utils                         # the sheet's picture (pdftoppm), a printed page's text (pdftotext)
   nsis help2man dpkg-dev man-db         # the installer, the Debian package and its manual page
   clang libclang-rt-14-dev              # the fuzz targets: libFuzzer and clang's sanitizers
+  python3                               # the golden texts worked out again (tests/support)
 )
+
+for group in "$@"; do
+  case $group in
+    benchmark) packages+=(time) ;;
+    *)
+      echo "install-deps.sh: no package group \"$group\" (there is: benchmark)" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,8 +6,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
 
 packages() {
-  cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake &&
-    cmake --build build/windows -j"$(nproc)" --target windows_installer &&
+  configure_windows && cmake --build build/windows -j"$(nproc)" --target windows_installer &&
     cmake -S . -B build/release -DCORVANTA_BUILD_TESTS=OFF &&
     cmake --build build/release -j"$(nproc)" --target package
 }

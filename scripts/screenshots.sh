@@ -9,8 +9,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/build-env.sh"
 
 programs() {
-  cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake &&
-    cmake --build build/windows -j"$(nproc)" --target corvanta window_probe &&
+  configure_windows && cmake --build build/windows -j"$(nproc)" --target corvanta window_probe &&
     cmake -S . -B build/native -DCORVANTA_SANITIZE=ON &&
     cmake --build build/native -j"$(nproc)" --target corvanta-solve
 }

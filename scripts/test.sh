@@ -15,7 +15,7 @@ configure_and_build() {  # configure_and_build DIR TARGET [cmake options...]
 }
 build() { logged "$log" "Build of $1 failed" configure_and_build "$@"; }
 build native all -DCORVANTA_SANITIZE=ON
-build windows all -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+build windows all "${windows_toolchain[@]}"
 # What a shop installs: the Windows build above makes the installer; this
 # release build makes the Debian package, whose tool must give the results
 # of the tested build.
@@ -27,21 +27,14 @@ build tsan all -DCORVANTA_SANITIZE=thread
 # The fuzz targets; CTest runs each over its corpus and for a few seconds.
 build fuzz fuzzers -DCORVANTA_SANITIZE=fuzzer -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
-source scripts/wine-env.sh
-scripts/wine-prefix.sh
-
 # Every build's tests in one CTest session.
 cat > build/CTestTestfile.cmake <<'CTEST'
 subdirs("native" "windows" "release" "tsan" "fuzz")
 CTEST
 
-source scripts/xvfb.sh
-start_xvfb
-# Start the Wine server and its services outside CTest: a service started by
-# the first test would inherit CTest's output pipe and hold it open.
-wineserver -p 2>/dev/null || true  # already running is fine
-wine cmd /c exit </dev/null >/dev/null 2>&1
-cleanup() { wineserver -k 2>/dev/null || true; stop_xvfb; }
-trap cleanup EXIT
+# The project's prefix, an X server, and the Wine server started outside
+# CTest, so that no Wine service holds CTest's output open.
+source scripts/wine-session.sh
+start_wine_session
 
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 900

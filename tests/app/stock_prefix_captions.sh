@@ -10,16 +10,16 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 tests=$1 program=$2
 out=$(mkdir -p "$3" && cd "$3" && pwd)  # Wine wants an absolute prefix
 export WINEPREFIX=$out/stock-wine-prefix
-source "$root/scripts/wine-env.sh"
-if [ ! -f "$WINEPREFIX/.stock-ready" ]; then
+source "$root/scripts/wine-session.sh"
+stock_prefix() {
+  [ -f "$WINEPREFIX/.stock-ready" ] && return
   rm -rf "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wineserver -w
   touch "$WINEPREFIX/.stock-ready"
-fi
-source "$root/scripts/xvfb.sh"
-start_xvfb
-trap '{ wineserver -k; } 2>/dev/null || true; stop_xvfb' EXIT
+}
+start_wine_session stock_prefix
 
 if ! wine "$tests" --gtest_filter='WindowCaptions.*' </dev/null 2>&1 |
   tr -d '\r'; then

@@ -146,6 +146,7 @@ struct Outcome {
   std::vector<std::string> candidates;  // after it: trains, deviation, C
   std::size_t kept = 0;                 // matches the workers handed over
   std::vector<std::string> results;     // in the final order: teeth, feed error, C
+  bool fastDeclined = false;            // the fast candidate search left the job to the literal
 };
 
 // The search as the Solve makes it: the workers split over `processors`
@@ -158,14 +159,13 @@ Outcome Search(const SearchJob& job, const std::vector<int>& stock, unsigned pro
   const JobValues values = testing::ValuesOf(job);
   BuildPairTable(StockGears(stock.begin(), stock.end()), state);
   ThreadPlatform platform(processors);
-  if (method == SearchMethod::kLiteral) {
-    FindCandidates(state, values);
-  } else {
-    EXPECT_TRUE(FastFindCandidates(state, values, platform, /*refineWithWorkers=*/true));
-  }
+  Outcome outcome;
+  // As the Solve does: the literal candidate search when the fast one declines.
+  outcome.fastDeclined = method == SearchMethod::kFast &&
+                         !FastFindCandidates(state, values, platform, /*refineWithWorkers=*/true);
+  if (method == SearchMethod::kLiteral || outcome.fastDeclined) FindCandidates(state, values);
   SolveOutcome solve;
   if (!state.candidates.empty()) SearchCandidates(platform, state, values, {}, solve);
-  Outcome outcome;
   outcome.taken = state.seenDeviations.size();
   for (const CCandidate& c : state.candidates) {
     std::ostringstream text;
@@ -184,11 +184,14 @@ Outcome Search(const SearchJob& job, const std::vector<int>& stock, unsigned pro
   return outcome;
 }
 
-// The fast search's outcome is the literal one's, field for field; the
-// literal outcome, to see what the job covered.
-Outcome ExpectSameSearch(const SearchJob& job, const std::vector<int>& stock, unsigned processors) {
+// The fast search's outcome is the literal one's, field for field, and its
+// candidate search declines the job only when `declines`; the literal
+// outcome, to see what the job covered.
+Outcome ExpectSameSearch(const SearchJob& job, const std::vector<int>& stock, unsigned processors,
+                         bool declines = false) {
   const Outcome literal = Search(job, stock, processors, SearchMethod::kLiteral);
   const Outcome fast = Search(job, stock, processors, SearchMethod::kFast);
+  EXPECT_EQ(fast.fastDeclined, declines);
   EXPECT_EQ(fast.taken, literal.taken);
   EXPECT_EQ(fast.candidates, literal.candidates);
   EXPECT_EQ(fast.kept, literal.kept);
@@ -232,6 +235,47 @@ TEST(FastSearch, TheLiteralOutcomeOnNearTieJobs) {
       if (&c == cases && processors == 1) {
         EXPECT_GT(literal.kept, kMaxResults - 1);
       }
+    }
+  }
+}
+
+// The two values at the ends of their ranges that no double can carry. A
+// feed constant of 0 makes every wanted feed ratio infinite: the fast
+// workers find it unreachable, the literal ones compare infinite errors,
+// and neither keeps a train. A feed rate of 0 puts C at infinity and the
+// index-ratio window at NaN: the fast candidate search declines the job,
+// and the literal one takes no train.
+TEST(FastSearch, TheLiteralOutcomeWhereNoDoubleServes) {
+  SearchJob noFeedConst;
+  noFeedConst.feedConst = "0";
+  SearchJob noFeedConstWholeC = noFeedConst;  // as wholeC35 of the near-tie jobs
+  noFeedConstWholeC.indexConst = "1", noFeedConstWholeC.teeth = 1, noFeedConstWholeC.sign = +1;
+  noFeedConstWholeC.feedRate = "0.018", noFeedConstWholeC.wholeC = true;
+  SearchJob noFeedRate;
+  noFeedRate.feedRate = "0";  // one character: no allowance either
+  SearchJob noFeedRateAllowed = noFeedRate;
+  noFeedRateAllowed.feedRate = ".000";  // an allowance: a lower C, no upper one
+  SearchJob noFeedRateWholeC = noFeedRateAllowed;
+  noFeedRateWholeC.wholeC = true, noFeedRateWholeC.sign = +1;
+  const struct {
+    const char* what;
+    SearchJob job;
+    std::vector<int> stock;
+    bool declines;
+    bool hasCandidates;
+  } cases[] = {
+      {"feed constant 0", noFeedConst, testing::Stock(), false, true},
+      {"feed constant 0, whole C only", noFeedConstWholeC, {35, 36}, false, true},
+      {"feed rate 0", noFeedRate, testing::Stock(), true, false},
+      {"feed rate .000", noFeedRateAllowed, testing::Stock(), true, false},
+      {"feed rate .000, whole C only, sign +1", noFeedRateWholeC, testing::Stock(), true, false},
+  };
+  for (const auto& c : cases) {
+    for (unsigned processors : {1u, 3u}) {
+      SCOPED_TRACE(std::string(c.what) + ", " + std::to_string(processors) + " processors");
+      const Outcome literal = ExpectSameSearch(c.job, c.stock, processors, c.declines);
+      EXPECT_EQ(literal.candidates.empty(), !c.hasCandidates);
+      EXPECT_EQ(literal.kept, 0u);
     }
   }
 }

@@ -47,22 +47,19 @@ inline JobValues ValuesOf(const SearchJob& job) {
 }
 
 // The pair table and the C candidates built by the literal or the fast
-// search; Run runs one worker of the same search over a range of them.
+// search (the literal one when the fast one declines the job, as in the
+// Solve); Run runs one worker of the same search over a range of them.
 struct ReadySearch {
   SearchState state;
   JobValues job;
-  bool fastDeclined = false;  // FastFindCandidates left the job to FindCandidates
   ReadySearch(const SearchJob& setup, const std::vector<int>& stock,
               SearchMethod method = SearchMethod::kLiteral)
       : job(ValuesOf(setup)) {
     state.method = method;
     BuildPairTable(StockGears(stock.begin(), stock.end()), state);
     ThreadPlatform platform;
-    if (method == SearchMethod::kLiteral) {
+    if (method == SearchMethod::kLiteral || !FastFindCandidates(state, job, platform))
       FindCandidates(state, job);
-    } else {
-      fastDeclined = !FastFindCandidates(state, job, platform);
-    }
   }
   void Run(std::size_t begin, std::size_t end, ProgressCallback progress = nullptr) {
     const WorkerRange range{static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end)};

@@ -178,8 +178,9 @@ TEST(CorvantaSolve, RegressionJobsBestTrainAsTextAndAsJson) {
     text += "  " + best["lines"][name].get<std::string>() + "\n";
   EXPECT_EQ(run.out, text);
   EXPECT_EQ(best["lines"]["c"], "C: 803/35");
-  // Worked out in exact arithmetic: the error is stored without its sign,
-  // C with the bisection's last 1e-110 that 30 decimals do not show.
+  // Worked out in exact arithmetic (tests/support/golden_texts.py): the
+  // error is stored without its sign, C with the bisection's last 1e-110
+  // that 30 decimals do not show.
   EXPECT_EQ(best["feedError"], "0.000000002465950135106854810216");
   EXPECT_EQ(best["C"], "22.942857142857142857142857142857");
 }

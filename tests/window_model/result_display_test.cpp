@@ -14,7 +14,8 @@ namespace {
 
 // Index constant 30, feed constant 0.075, pitch 10, helix 30: each text
 // worked out in exact rational arithmetic from the tooth counts (sin 30 =
-// 1/2, C from Ki T C / (C N + s) = P / Q) and rounded by hand.
+// 1/2, C from Ki T C / (C N + s) = P / Q) by tests/support/golden_texts.py,
+// which CTest runs to hold these texts to it.
 TEST(ShowResult, EveryTextAsExactArithmeticGivesIt) {
   struct Case {
     int teeth, setupRow;                   // row 0 has the sign -1, row 1 +1
