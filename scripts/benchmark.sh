@@ -7,7 +7,8 @@
 # each search RUNS times (default 3, five times that for jobs under 0.2 s),
 # alternating, and prints per job the median wall time of each, their ratio
 # and the peak memory of each (in three runs of its own, under GNU time,
-# apart from the timed ones). Then (unless WINDOW=0) it times "&Solve" in
+# apart from the timed ones; TABLE=0 skips the table). Then (unless
+# WINDOW=0) it times "&Solve" in
 # corvanta.exe under Wine on the 154-gear job, clicked from another process,
 # at two feed rates, each Solve followed by a run of corvanta-solve on the
 # same job, and prints both medians and their ratio.
@@ -69,48 +70,50 @@ peak() {
   cat "$work/memory"
 }
 
-echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
-echo
-echo "| job | gears | candidates | literal (s) | fast (s) | literal / fast | peak memory literal / fast (MB) |"
-echo "|---|---|---|---|---|---|---|"
 failed=0
-for entry in "${jobs[@]}"; do
-  IFS='|' read -r name gears options <<<"$entry"
-  read -r -a args <<<"$options"  # one line: options without spaces inside
-  rm -f "$work"/*.times
-  run full-fast "${args[@]}" --results 200
-  run full-literal "${args[@]}" --results 200 --literal
-  if ! cmp -s "$work/full-fast.out" "$work/full-literal.out"; then
-    echo "| $name | $gears | THE OUTPUTS DIFFER |"
-    failed=1
-    continue
-  fi
-  # A job that ends in a few hundredths of a second is mostly process start
-  # and the pauses before the workers, and the machine's noise is of that
-  # size: five times as many runs for those.
-  job_runs=$runs
-  awk -v t="$(cat "$work/full-literal.times")" 'BEGIN { exit !(t < 0.2) }' &&
-    job_runs=$((runs * 5))
-  rm -f "$work"/*.times
-  for ((k = 0; k < job_runs; ++k)); do
-    run literal "${args[@]}" --literal
-    run fast "${args[@]}"
-    cmp -s "$work/fast.out" "$work/literal.out" || { echo "| $name | outputs differ |"; failed=1; }
+if [ "${TABLE:-1}" != 0 ]; then
+  echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+  echo
+  echo "| job | gears | candidates | literal (s) | fast (s) | literal / fast | peak memory literal / fast (MB) |"
+  echo "|---|---|---|---|---|---|---|"
+  for entry in "${jobs[@]}"; do
+    IFS='|' read -r name gears options <<<"$entry"
+    read -r -a args <<<"$options"  # one line: options without spaces inside
+    rm -f "$work"/*.times
+    run full-fast "${args[@]}" --results 200
+    run full-literal "${args[@]}" --results 200 --literal
+    if ! cmp -s "$work/full-fast.out" "$work/full-literal.out"; then
+      echo "| $name | $gears | THE OUTPUTS DIFFER |"
+      failed=1
+      continue
+    fi
+    # A job that ends in a few hundredths of a second is mostly process start
+    # and the pauses before the workers, and the machine's noise is of that
+    # size: five times as many runs for those.
+    job_runs=$runs
+    awk -v t="$(cat "$work/full-literal.times")" 'BEGIN { exit !(t < 0.2) }' &&
+      job_runs=$((runs * 5))
+    rm -f "$work"/*.times
+    for ((k = 0; k < job_runs; ++k)); do
+      run literal "${args[@]}" --literal
+      run fast "${args[@]}"
+      cmp -s "$work/fast.out" "$work/literal.out" || { echo "| $name | outputs differ |"; failed=1; }
+    done
+    candidates=$(sed -n 's/^ *"candidates": \([0-9]*\).*/\1/p' "$work/fast.out")
+    literal=$(median <"$work/literal.times")
+    fast=$(median <"$work/fast.times")
+    ratio=$(awk -v l="$literal" -v f="$fast" 'BEGIN { printf "%.1f", (f > 0 ? l / f : 0) }')
+    memory_literal=$(for k in 1 2 3; do peak "${args[@]}" --literal; done | max)
+    memory_fast=$(for k in 1 2 3; do peak "${args[@]}"; done | max)
+    awk -v n="$name" -v g="$gears" -v c="$candidates" -v l="$literal" -v f="$fast" -v r="$ratio" \
+      -v ml="$memory_literal" -v mf="$memory_fast" \
+      'BEGIN { printf "| %s | %s | %s | %.3f | %.3f | %s | %.1f / %.1f |\n", n, g, c, l, f, r, ml / 1024, mf / 1024 }' 
   done
-  candidates=$(sed -n 's/^ *"candidates": \([0-9]*\).*/\1/p' "$work/fast.out")
-  literal=$(median <"$work/literal.times")
-  fast=$(median <"$work/fast.times")
-  ratio=$(awk -v l="$literal" -v f="$fast" 'BEGIN { printf "%.1f", (f > 0 ? l / f : 0) }')
-  memory_literal=$(for k in 1 2 3; do peak "${args[@]}" --literal; done | max)
-  memory_fast=$(for k in 1 2 3; do peak "${args[@]}"; done | max)
-  awk -v n="$name" -v g="$gears" -v c="$candidates" -v l="$literal" -v f="$fast" -v r="$ratio" \
-    -v ml="$memory_literal" -v mf="$memory_fast" \
-    'BEGIN { printf "| %s | %s | %s | %.3f | %.3f | %s | %.1f / %.1f |\n", n, g, c, l, f, r, ml / 1024, mf / 1024 }' 
-done
-echo
-echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "Medians of $runs runs each ($((runs * 5)) for jobs under 0.2 s); both searches on 2"
-echo "processors; outputs compared."
+  echo
+  echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+  echo "Medians of $runs runs each ($((runs * 5)) for jobs under 0.2 s); both searches on 2"
+  echo "processors; outputs compared."
+fi
 [ "${WINDOW:-1}" = 0 ] && exit $failed
 
 # The window: corvanta.exe under Wine (the build a shop installs) with all
