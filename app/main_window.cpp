@@ -28,9 +28,21 @@ void OnNonClientCreate(HWND window, LPARAM lParam) {
   AttachWindowState(window, static_cast<WindowState*>(creation.lpCreateParams));
 }
 
+// The window's own children only: a control's inner windows have
+// identifiers of their own.
+BOOL CALLBACK RecordChild(HWND child, LPARAM lParam) {
+  HWND window = reinterpret_cast<HWND>(lParam);
+  if (GetParent(child) == window)
+    WindowStateOf(window)->children.emplace(GetDlgCtrlID(child), child);
+  return TRUE;
+}
+
 void OnCreate(HWND window) {
   WindowState& state = *WindowStateOf(window);
   state.fonts = CreateControls(window, state.startSettings);
+  // The controls live as long as the window: found once, not at every use.
+  state.children.clear();
+  EnumChildWindows(window, RecordChild, reinterpret_cast<LPARAM>(window));
 }
 
 void OnDestroy(HWND window) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -12,8 +13,11 @@ namespace corvanta {
 std::string Win32Controls::GetText(ControlId id, std::size_t size) const {
   if (size == 0) return {};
   std::vector<char> buffer(size, '\0');
-  UINT length = GetDlgItemTextA(window_, id, buffer.data(), static_cast<int>(size));
-  return std::string(buffer.data(), length);
+  // What GetDlgItemTextA sends, to the control found through the window's
+  // own table (Item).
+  const auto length = static_cast<std::size_t>(
+      SendMessageA(Item(id), WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer.data())));
+  return std::string(buffer.data(), std::min(length, size - 1));
 }
 
 void Win32Controls::SetText(ControlId id, std::string_view text) {
@@ -23,7 +27,15 @@ void Win32Controls::SetText(ControlId id, std::string_view text) {
     state->postedTexts.Post(id, std::move(terminated));
     return;
   }
-  SetDlgItemTextA(window_, id, terminated.c_str());
+  SendMessageA(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+}
+
+HWND Win32Controls::Item(ControlId id) const {
+  if (const WindowState* state = WindowStateOf(window_)) {
+    const auto found = state->children.find(id);
+    if (found != state->children.end()) return found->second;
+  }
+  return GetDlgItem(window_, id);
 }
 
 std::optional<unsigned> Win32Controls::GetUnsigned(ControlId id) const {

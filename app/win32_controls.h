@@ -42,7 +42,11 @@ class Win32Controls : public ControlAccess {
   bool ResultOnDisplay() const override;
 
  private:
-  HWND Item(ControlId id) const { return GetDlgItem(window_, id); }
+  // The child window of control `id`: from the table of the main window's
+  // children (WindowState::children) when it has one, else GetDlgItem, which
+  // under Wine lists every child of the window at each call (the window
+  // has about six hundred, and a Solve asks for some four hundred).
+  HWND Item(ControlId id) const;
   HWND window_;
 };
 

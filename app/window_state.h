@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -34,6 +35,7 @@ struct WindowState {
   BeepListener beepListener = nullptr;
   bool resultOnDisplay = false;  // ControlAccess::ResultOnDisplay
   PostedTexts postedTexts;       // from the search workers, for the window's thread
+  std::map<int, HWND> children;  // the child controls by identifier, once made
 };
 
 // Bytes of the window class's extra memory that hold the state's address.
