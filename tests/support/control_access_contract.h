@@ -81,23 +81,6 @@ TYPED_TEST_P(ControlAccessContract, UnsignedNumbersFromLeadingDigits) {
   }
 }
 
-// Enabled and visible are two states of each control, set and read apart.
-TYPED_TEST_P(ControlAccessContract, EnabledAndVisibleAreSetAndReadApart) {
-  ControlAccess& controls = this->controls();
-  for (const ControlId id : {IDC_SOLVE_BUTTON, IDC_FEED_RATE, IDC_LEAD_LINE, IDC_RESULT_SELECTOR}) {
-    for (const bool enabled : {false, true}) {
-      for (const bool visible : {false, true}) {
-        SCOPED_TRACE(::testing::Message()
-                     << id << " enabled " << enabled << " visible " << visible);
-        controls.Enable(id, enabled);
-        controls.Show(id, visible);
-        EXPECT_EQ(controls.IsEnabled(id), enabled);
-        EXPECT_EQ(controls.IsVisible(id), visible);
-      }
-    }
-  }
-}
-
 // The teeth list: no row until one is chosen, the chosen row and its text,
 // "" for a row the list does not have; the whole-C box's tick.
 TYPED_TEST_P(ControlAccessContract, ListSelectionsRowTextsAndTicks) {
@@ -140,50 +123,9 @@ TYPED_TEST_P(ControlAccessContract, SpinnerPositionsStayInTheirRange) {
   }
 }
 
-// Menu commands greyed and enabled by identifier; the bar's four items
-// ("&File", "Main Page ...", "Change-Gears Page ...", "Help") by position,
-// each on its own, and no item past the last.
-TYPED_TEST_P(ControlAccessContract, MenuCommandsAndMenuBarItems) {
-  ControlAccess& controls = this->controls();
-  for (const int command : {IDM_PRINT, IDM_SAVE_SETTINGS, IDM_CHANGE_GEARS_PAGE}) {
-    for (const bool enabled : {false, true}) {
-      SCOPED_TRACE(::testing::Message() << command << " enabled " << enabled);
-      controls.EnableMenuCommand(command, enabled);
-      EXPECT_EQ(controls.IsMenuCommandEnabled(command), enabled);
-    }
-  }
-
-  const int items = controls.MenuBarItemCount();
-  ASSERT_EQ(items, 4);
-  for (int greyed = 0; greyed < items; ++greyed) {
-    controls.EnableMenuBarItem(greyed, false);
-    controls.RedrawMenuBar();
-    for (int position = 0; position < items; ++position)
-      EXPECT_EQ(controls.IsMenuBarItemEnabled(position), position != greyed) << greyed;
-    controls.EnableMenuBarItem(greyed, true);
-    EXPECT_TRUE(controls.IsMenuBarItemEnabled(greyed));
-  }
-  EXPECT_FALSE(controls.IsMenuBarItemEnabled(items));
-  EXPECT_FALSE(controls.IsMenuBarItemEnabled(-1));
-}
-
-// Whether a result is on display is kept beside the controls, whatever the
-// "C: " line holds.
-TYPED_TEST_P(ControlAccessContract, AResultOnDisplayIsAFactOfItsOwn) {
-  ControlAccess& controls = this->controls();
-  EXPECT_FALSE(controls.ResultOnDisplay());
-  controls.SetResultOnDisplay(true);
-  controls.SetText(IDC_C_LINE, "");
-  EXPECT_TRUE(controls.ResultOnDisplay());
-  controls.SetResultOnDisplay(false);
-  controls.SetText(IDC_C_LINE, "C: 35");
-  EXPECT_FALSE(controls.ResultOnDisplay());
-}
-
 REGISTER_TYPED_TEST_SUITE_P(ControlAccessContract, TextsAreReadAsIntoABufferOfTheirSize,
-                            UnsignedNumbersFromLeadingDigits, EnabledAndVisibleAreSetAndReadApart,
-                            ListSelectionsRowTextsAndTicks, SpinnerPositionsStayInTheirRange,
-                            MenuCommandsAndMenuBarItems, AResultOnDisplayIsAFactOfItsOwn);
+                            UnsignedNumbersFromLeadingDigits, ListSelectionsRowTextsAndTicks,
+                            SpinnerPositionsStayInTheirRange);
 
 }  // namespace corvanta::testing
 
