@@ -15,7 +15,6 @@
 #include "window_model/clear_results.h"
 #include "window_model/field_rules.h"
 #include "window_model/job_changed.h"
-#include "window_model/update_geometry.h"
 #include "window_model/validate_inputs.h"
 
 namespace corvanta {
@@ -96,8 +95,7 @@ GeometryChange GeometryChangeOf(HWND field) {
 // went when the key was typed (a refused key keeps it).
 void OnFieldSettled(HWND field) {
   Win32Controls controls = ControlsOf(field);
-  if (GeometryChangeOf(field) == GeometryChange::kGeometry) UpdateGeometry(controls);
-  ValidateInputs(controls);
+  JobSettled(controls, GeometryChangeOf(field));
 }
 
 // The field's text changed other than by a typed key: a change of the job,

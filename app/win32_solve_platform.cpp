@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/beep.h"
+#include "app/win32_controls.h"
 #include "app/window_state.h"
 
 namespace corvanta {
@@ -102,8 +103,9 @@ bool Win32SolvePlatform::StopKeyHeld() {
 
 bool Win32SolvePlatform::PumpMessages() {
   if (WindowState* state = WindowStateOf(window_); state != nullptr && IsWindow(window_)) {
-    for (const auto& [id, text] : state->postedTexts.Take())
-      SetDlgItemTextA(window_, id, text.c_str());
+    // On the window's own thread, SetText writes at once.
+    Win32Controls controls(window_);
+    for (const auto& [id, text] : state->postedTexts.Take()) controls.SetText(id, text);
   }
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

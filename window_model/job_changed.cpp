@@ -6,10 +6,14 @@
 
 namespace corvanta {
 
-void JobChanged(ControlAccess& controls, GeometryChange change) {
-  ClearResults(controls);
+void JobSettled(ControlAccess& controls, GeometryChange change) {
   if (change == GeometryChange::kGeometry) UpdateGeometry(controls);
   ValidateInputs(controls);
+}
+
+void JobChanged(ControlAccess& controls, GeometryChange change) {
+  ClearResults(controls);
+  JobSettled(controls, change);
 }
 
 }  // namespace corvanta

@@ -12,9 +12,14 @@ namespace corvanta {
 // diametral pitch and the tooth count.
 enum class GeometryChange { kNone, kGeometry };
 
-// In this order: the result on display goes (ClearResults), the geometry
-// lines are computed again where `change` says so (UpdateGeometry), and the
-// job is validated again, which decides "&Solve" (ValidateInputs).
+// The settling of a changed job: the geometry lines are computed again
+// where `change` says so (UpdateGeometry), then the job is validated again,
+// which decides "&Solve" (ValidateInputs). A typed key settles its field
+// this way once it is released, having dropped the result as it was typed.
+void JobSettled(ControlAccess& controls, GeometryChange change);
+
+// The result on display goes (ClearResults), then the job settles
+// (JobSettled).
 void JobChanged(ControlAccess& controls, GeometryChange change);
 
 }  // namespace corvanta
