@@ -86,7 +86,8 @@ void SetSmallJob(MemoryControls& controls, const std::string& stock = kSmallStoc
 }
 
 // The command for a job the validation refuses, as another program can send
-// it past the greyed button: nothing is searched, locked or cleared.
+// it past the greyed button (Wine delivers a click on it) or after forcing
+// "Hob Threads:" past its spinner: nothing is searched, locked or cleared.
 TEST(SolveCommand, AJobTheValidationRefusesIsNotSearched) {
   for (const auto& [field, text] : std::vector<std::pair<ControlId, std::string>>{
            {IDC_HOB_THREADS, "0"}, {IDC_INDEX_CONST, "0"}, {IDC_HELIX_ANGLE, ""}}) {
