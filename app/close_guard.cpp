@@ -1,7 +1,7 @@
 #include "app/close_guard.h"
 
 #include "app/window_state.h"
-#include "search/search_state.h"
+#include "window_model/solve_session.h"
 
 namespace corvanta {
 namespace {
@@ -42,7 +42,7 @@ void CloseMainWindow(HWND window) {
   WindowStateOf(window)->closeRequested = true;
   // The workers stop at their next test and hand over what they found; the
   // flag is cleared again by the next "&Solve".
-  ProgramSearchState().stopRequested = true;
+  ProgramSolveSession().control.RequestStop();
 }
 
 }  // namespace corvanta

@@ -9,7 +9,6 @@
 #include "app/win32_solve_platform.h"
 #include "app/window_fonts.h"
 #include "resources/resource.h"
-#include "search/search_state.h"
 #include "settings/app_settings.h"
 #include "window_model/fraction_bars.h"
 #include "window_model/job_changed.h"
@@ -46,8 +45,8 @@ void OnCreate(HWND window) {
 }
 
 void OnDestroy(HWND window) {
-  // Should a search still run, the lists are freed when it ends instead.
-  ReleaseSearchLists(ProgramSearchState());
+  // Should a Solve still run, its results are freed when it ends instead.
+  ReleaseSolveResults(ProgramSolveSession());
   DeleteWindowFonts(WindowStateOf(window)->fonts);
   PostQuitMessage(0);
 }
@@ -79,13 +78,13 @@ void OnMeasureItem(WPARAM id, LPARAM lParam) {
 // its first result); a close asked for meanwhile waits for it. Ignored while
 // a Solve runs.
 void OnSolve(HWND window) {
-  SearchState& state = ProgramSearchState();
-  if (SolveRunning(state)) return;
+  SolveSession& session = ProgramSolveSession();
+  if (SolveRunning(session)) return;
   SetFocus(nullptr);
   RunWhileBusy(window, [&] {
     Win32Controls controls(window);
     Win32SolvePlatform platform(window);
-    SolveCommand(controls, platform, state);
+    SolveCommand(controls, platform, session);
   });
 }
 
@@ -114,7 +113,7 @@ void OnPageCommand(HWND window, int page) {
 }
 
 void OnPrint(HWND window) {
-  RunWhileBusy(window, [&] { PrintSelectedResult(window, ProgramSearchState().results); });
+  RunWhileBusy(window, [&] { PrintSelectedResult(window, ProgramSolveSession().results); });
 }
 
 // "Save Settings": a save that fails says why, in one box; the window keeps

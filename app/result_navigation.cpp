@@ -6,7 +6,6 @@
 #include "app/subclass.h"
 #include "app/win32_controls.h"
 #include "resources/resource.h"
-#include "search/search_state.h"
 #include "window_model/result_display.h"
 #include "window_model/result_step.h"
 
@@ -14,11 +13,11 @@ namespace corvanta {
 namespace {
 
 void OnSelectorClicked(HWND window, const NMUPDOWN& click) {
-  const SearchState& state = ProgramSearchState();
+  const SolveSession& session = ProgramSolveSession();
   const ResultStep step =
-      StepResult(click.iPos, click.iDelta, static_cast<int>(state.results.size()));
+      StepResult(click.iPos, click.iDelta, static_cast<int>(session.results.size()));
   Win32Controls controls(window);
-  if (step.show) ShowSearchResult(controls, state, static_cast<std::size_t>(*step.show));
+  if (step.show) ShowSearchResult(controls, session, static_cast<std::size_t>(*step.show));
   if (step.beep) Beep(window, kEndOfListBeep);
 }
 

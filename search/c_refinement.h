@@ -20,6 +20,13 @@ namespace corvanta {
 // FindCandidates does before the whole-C choice, to the last digit.
 void RefineC(CCandidate& candidate, const FastCBisection& bisection);
 
+// The C constants a candidate search left to the feed search's run: the
+// index terms they are refined from, and how many threads share the work.
+struct PendingRefinement {
+  IndexTerms terms;
+  unsigned shares = 1;
+};
+
 // The refinement of a whole candidate list, shared by a number of threads:
 // each takes the next candidate nobody has taken, so a thread that meets
 // slow candidates holds nobody up. A C depends on its own train alone, so

@@ -1,6 +1,7 @@
 #include "search/candidates.h"
 
 #include <cstddef>
+#include <set>
 
 #include "search/bracket_search.h"
 #include "search/c_from_index_ratio.h"
@@ -22,8 +23,10 @@ IndexRatioWindow MakeIndexRatioWindow(const JobValues& job) {
           minIsLower ? atMax : atMin};
 }
 
-void FindCandidates(SearchState& state, const JobValues& job) {
-  const PairTable& table = state.pairTable;
+CandidateList FindCandidates(const PairTable& table, const JobValues& job) {
+  CandidateList found;
+  std::vector<CCandidate>& candidates = found.candidates;
+  std::set<Decimal100> seenDeviations;
   const IndexRatioWindow window = MakeIndexRatioWindow(job);
   const Decimal100 &target = window.target, &lower = window.lower, &upper = window.upper;
 
@@ -33,25 +36,27 @@ void FindCandidates(SearchState& state, const JobValues& job) {
       const Decimal100 deviation = abs(y - target);
       // An ordered set cannot hold NaN; a NaN target has no window anyway.
       if (isnan(deviation)) return;
-      if (!state.seenDeviations.insert(deviation).second) return;
-      state.candidates.push_back({table[i].first, table[i].second, table[mid].first,
-                                  table[mid].second, deviation, Decimal100(0)});
+      if (!seenDeviations.insert(deviation).second) return;
+      candidates.push_back({table[i].first, table[i].second, table[mid].first, table[mid].second,
+                            deviation, Decimal100(0)});
     });
   }
 
   // From the back, so that dropping a candidate does not disturb the ones
   // still to be visited.
-  for (std::size_t k = state.candidates.size(); k-- > 0;) {
-    CCandidate& candidate = state.candidates[k];
+  for (std::size_t k = candidates.size(); k-- > 0;) {
+    CCandidate& candidate = candidates[k];
     const Decimal100 c = CFromIndexRatio(IndexRatioOf(candidate), job.index);
     if (!job.wholeC) {
       candidate.C = c;
     } else if (const auto whole = WholeC(c)) {
       candidate.C = *whole;
     } else {
-      state.candidates.erase(state.candidates.begin() + static_cast<std::ptrdiff_t>(k));
+      candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(k));
     }
   }
+  found.deviationsSeen = seenDeviations.size();
+  return found;
 }
 
 }  // namespace corvanta

@@ -2,11 +2,15 @@
 #ifndef CORVANTA_SEARCH_CANDIDATES_H
 #define CORVANTA_SEARCH_CANDIDATES_H
 
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "numeric/number_types.h"
+#include "search/c_candidate.h"
+#include "search/c_refinement.h"
 #include "search/job_values.h"
-#include "search/search_state.h"
+#include "search/pair_table.h"
 
 namespace corvanta {
 
@@ -23,14 +27,21 @@ struct IndexRatioWindow {
 };
 IndexRatioWindow MakeIndexRatioWindow(const JobValues& job);
 
-// Appends to state.candidates every index train found around
-// IndexRatio(job.cTarget) whose ratio lies strictly inside the window of
-// IndexRatio(cMin) and IndexRatio(cMax), one per deviation (a deviation seen
-// before in state.seenDeviations means the same ratio, so only the first
-// train of each ratio is taken). Then gives each candidate its C from the
-// job's index terms and, with job.wholeC, keeps only the whole ones,
-// rounded. Uses state.pairTable as built.
-void FindCandidates(SearchState& state, const JobValues& job);
+// What the candidate search found: the trains, in the order found, each
+// with its C (or, with refineLater, C = 0 until the feed search's run has
+// refined it), and how many different deviations it met.
+struct CandidateList {
+  std::vector<CCandidate> candidates;
+  std::size_t deviationsSeen = 0;
+  std::optional<PendingRefinement> refineLater;
+};
+
+// Every index train found around IndexRatio(job.cTarget) whose ratio lies
+// strictly inside the window of IndexRatio(cMin) and IndexRatio(cMax), one
+// per deviation (a deviation seen before means the same ratio, so only the
+// first train of each ratio is taken). Each candidate gets its C from the
+// job's index terms; with job.wholeC only the whole ones are kept, rounded.
+CandidateList FindCandidates(const PairTable& pairs, const JobValues& job);
 
 }  // namespace corvanta
 

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "search/c_refinement.h"
 #include "search/candidates.h"
 #include "search/decimal_bounds.h"
+#include "search/feed_search.h"
 #include "search/pair_index.h"
-#include "search/search_run.h"
 
 namespace corvanta {
 
@@ -25,10 +26,11 @@ unsigned RefineShares(SolvePlatform& platform) {
 // Each candidate's C, on the processors the platform reports. This thread
 // takes a share too and then waits for the others, keeping the window's
 // messages flowing; a share the platform has no thread for runs here.
-void RefineNow(SearchState& state, const IndexTerms& terms, SolvePlatform& platform) {
-  CRefinement& refinement = state.refinement;
+void RefineNow(std::vector<CCandidate>& candidates, const IndexTerms& terms,
+               SolvePlatform& platform) {
+  CRefinement refinement;
   const unsigned shares = RefineShares(platform);
-  refinement.Prepare(state.candidates, terms, shares);
+  refinement.Prepare(candidates, terms, shares);
   for (unsigned s = 1; s < shares; ++s) {
     // A share must not be left running when this returns, so a start that
     // fails, even by throwing, leaves it to this thread.
@@ -61,18 +63,20 @@ void KeepWholeCs(std::vector<CCandidate>& candidates) {
 
 }  // namespace
 
-bool FastFindCandidates(SearchState& state, const JobValues& job, SolvePlatform& platform,
-                        bool refineWithWorkers) {
-  const PairTable& table = state.pairTable;
-  state.pairIndex = MakePairIndex(table);
-  const PairIndex& index = state.pairIndex;
+std::optional<CandidateList> FastFindCandidates(const StockTables& tables, const JobValues& job,
+                                                SolvePlatform& platform, bool refineWithWorkers) {
+  const PairTable& table = tables.pairs;
+  const PairIndex& index = tables.index;
   // The window as FindCandidates forms it.
   const IndexRatioWindow window = MakeIndexRatioWindow(job);
   const Decimal100 &target = window.target, &lower = window.lower, &upper = window.upper;
   const auto targetBound = BoundDecimal(target);
   const auto lowerBound = BoundDecimal(lower), upperBound = BoundDecimal(upper);
-  if (!targetBound || !lowerBound || !upperBound) return false;
+  if (!targetBound || !lowerBound || !upperBound) return std::nullopt;
 
+  CandidateList found;
+  std::vector<CCandidate>& candidates = found.candidates;
+  std::set<Decimal100> seenDeviations;
   for (std::size_t i = 0; i < table.size(); ++i) {
     // The positions strictly inside the window; most denominators have none.
     const RatioCut atLower = CutAt(table, index, i, lower, *lowerBound);
@@ -86,19 +90,20 @@ bool FastFindCandidates(SearchState& state, const JobValues& job, SolvePlatform&
       // (the same ratio, or one mirrored about the target) are ties no
       // double can split.
       const Decimal100 deviation = abs(TrainRatio(table, mid, i) - target);
-      if (!state.seenDeviations.insert(deviation).second) return;
-      state.candidates.push_back({table[i].first, table[i].second, table[mid].first,
-                                  table[mid].second, deviation, Decimal100(0)});
+      if (!seenDeviations.insert(deviation).second) return;
+      candidates.push_back({table[i].first, table[i].second, table[mid].first, table[mid].second,
+                            deviation, Decimal100(0)});
     });
   }
-  if (state.candidates.empty()) return true;
+  found.deviationsSeen = seenDeviations.size();
+  if (candidates.empty()) return found;
   if (refineWithWorkers && !job.wholeC) {
-    state.refinement.Prepare(state.candidates, job.index, RefineShares(platform));
-    return true;
+    found.refineLater = PendingRefinement{job.index, RefineShares(platform)};
+    return found;
   }
-  RefineNow(state, job.index, platform);
-  if (job.wholeC) KeepWholeCs(state.candidates);
-  return true;
+  RefineNow(candidates, job.index, platform);
+  if (job.wholeC) KeepWholeCs(candidates);
+  return found;
 }
 
 }  // namespace corvanta

@@ -35,9 +35,10 @@ class RangeSearch {
  public:
   explicit RangeSearch(const WorkerContext& context)
       : context_(context),
-        state_(*context.state),
-        table_(state_.pairTable),
-        index_(state_.pairIndex),
+        control_(*context.control),
+        candidates_(*context.candidates),
+        table_(context.tables->pairs),
+        index_(context.tables->index),
         toleranceDouble_(FeedTolerance(context.wholeC)),
         tolerance_(toleranceDouble_) {}
 
@@ -52,12 +53,13 @@ class RangeSearch {
 
  private:
   double Reach(double w) const;
-  bool StopRequested() const { return state_.stopRequested.load(std::memory_order_relaxed); }
+  bool StopRequested() const { return control_.StopRequested(); }
   void ScanDenominator(const CCandidate& candidate, const Wanted& wanted, std::size_t i,
                        double nearest);
 
   const WorkerContext& context_;
-  SearchState& state_;
+  RunControl& control_;
+  const std::vector<CCandidate>& candidates_;
   const PairTable& table_;
   const PairIndex& index_;
   const double toleranceDouble_;
@@ -77,7 +79,7 @@ bool RangeSearch::Prepare(std::size_t begin, std::size_t end) {
   // Every tolerance times a denominator stays below 1/2 (SearchCandidate).
   if (!(1.01 * toleranceDouble_ * static_cast<double>(table_.back().product) < 0.5)) return false;
   for (std::size_t k = begin; k < end; ++k) {
-    Wanted wanted{FeedRatio(state_.candidates[k].C, context_), std::nullopt};
+    Wanted wanted{FeedRatio(candidates_[k].C, context_), std::nullopt};
     // Not finite (a feed constant of 0): every error is infinite or NaN.
     if (isfinite(wanted.value)) {
       const auto bounded = BoundDecimal(wanted.value);
@@ -109,15 +111,15 @@ double RangeSearch::Reach(double w) const {
 
 bool RangeSearch::SearchCandidate(std::size_t k) {
   if (StopRequested()) return false;
-  const std::uint32_t done = state_.progressCounter.fetch_add(1) + 1;
+  const std::uint32_t done = control_.progressCounter.fetch_add(1) + 1;
   if (done % 100 == 0 && context_.progress) {
-    context_.progress(ProgressText(done, state_.candidates.size(), context_.logicalProcessors));
+    context_.progress(ProgressText(done, candidates_.size(), context_.logicalProcessors));
   }
   const Wanted& wanted = wanted_[k - begin_];
   if (!wanted.reachable) return true;
 
   const double w = wanted.reachable->value;
-  const CCandidate& candidate = state_.candidates[k];
+  const CCandidate& candidate = candidates_[k];
   const double* const products = index_.products.data();
   const std::size_t size = table_.size();
   // In blocks: first which denominators can keep anything (a tight loop),
@@ -202,22 +204,16 @@ void RangeSearch::ScanDenominator(const CCandidate& candidate, const Wanted& wan
 }  // namespace
 
 unsigned FastSearchWorker(const WorkerContext& context) {
-  SearchState& state = *context.state;
-  state.refinement.Wait();
+  const StockTables& tables = *context.tables;
   const std::size_t begin = context.rangeBegin;
-  const std::size_t end = std::min<std::size_t>(context.rangeEnd, state.candidates.size());
-  if (state.pairTable.empty() || state.pairIndex.products.size() != state.pairTable.size())
+  const std::size_t end = std::min<std::size_t>(context.rangeEnd, context.candidates->size());
+  if (tables.pairs.empty() || tables.index.products.size() != tables.pairs.size())
     return SearchWorker(context);
   RangeSearch search(context);
   if (!search.Prepare(begin, end)) return SearchWorker(context);
   for (std::size_t k = begin; k < end; ++k)
     if (!search.SearchCandidate(k)) break;
-
-  const std::vector<SolveResult>& best = search.best();
-  if (!best.empty()) {
-    std::lock_guard<std::mutex> lock(state.resultsMutex);
-    state.results.insert(state.results.end(), best.begin(), best.end());
-  }
+  context.results->Append(search.best());
   return 0;
 }
 

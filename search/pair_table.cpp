@@ -1,9 +1,6 @@
 #include "search/pair_table.h"
 
 #include <algorithm>
-#include <utility>
-
-#include "search/search_state.h"
 
 namespace corvanta {
 
@@ -22,13 +19,6 @@ PairTable MakePairTable(const StockGears& stockGears) {
     return a.product != b.product ? a.product < b.product : a.first < b.first;
   });
   return table;
-}
-
-void BuildPairTable(StockGears stockGears, SearchState& state) {
-  StockGears().swap(state.stockGears);
-  PairTable().swap(state.pairTable);
-  state.stockGears = std::move(stockGears);
-  state.pairTable = MakePairTable(state.stockGears);
 }
 
 }  // namespace corvanta

@@ -15,8 +15,6 @@
 
 namespace corvanta {
 
-struct SearchState;
-
 // Tooth counts the shop owns, ascending, without repeats.
 using StockGears = std::vector<std::uint32_t>;
 
@@ -37,10 +35,6 @@ using PairTable = std::vector<GearPair>;
 
 // The sorted pair table of `stockGears`.
 PairTable MakePairTable(const StockGears& stockGears);
-
-// Replaces the state's stockGears and pairTable (releasing their old
-// storage) with `stockGears` and its pair table.
-void BuildPairTable(StockGears stockGears, SearchState& state);
 
 // Ratio of the train whose driving pair is entry `numerator` and whose driven
 // pair is entry `denominator`: the numerator product converted exactly and

@@ -44,20 +44,18 @@ std::string ProgressText(std::uint32_t done, std::size_t candidateCount,
 }
 
 unsigned SearchWorker(const WorkerContext& context) {
-  SearchState& state = *context.state;
-  const std::vector<CCandidate>& candidates = state.candidates;
-  const PairTable& table = state.pairTable;
+  RunControl& control = *context.control;
+  const std::vector<CCandidate>& candidates = *context.candidates;
+  const PairTable& table = context.tables->pairs;
   // The tolerance is a double and is compared with all of its binary digits.
   const Decimal100 tolerance(FeedTolerance(context.wholeC));
-  const auto stopRequested = [&state] {
-    return state.stopRequested.load(std::memory_order_relaxed);
-  };
+  const auto stopRequested = [&control] { return control.StopRequested(); };
 
   std::vector<SolveResult> best;
   const std::size_t end = std::min<std::size_t>(context.rangeEnd, candidates.size());
   for (std::size_t k = context.rangeBegin; k < end; ++k) {
     if (stopRequested()) break;
-    const std::uint32_t done = state.progressCounter.fetch_add(1) + 1;
+    const std::uint32_t done = control.progressCounter.fetch_add(1) + 1;
     if (done % 100 == 0 && context.progress) {
       context.progress(ProgressText(done, candidates.size(), context.logicalProcessors));
     }
@@ -87,10 +85,7 @@ unsigned SearchWorker(const WorkerContext& context) {
     }
   }
 
-  if (!best.empty()) {
-    std::lock_guard<std::mutex> lock(state.resultsMutex);
-    state.results.insert(state.results.end(), best.begin(), best.end());
-  }
+  context.results->Append(best);
   return 0;
 }
 

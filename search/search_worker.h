@@ -9,7 +9,11 @@
 #include <vector>
 
 #include "numeric/number_types.h"
-#include "search/search_state.h"
+#include "search/c_candidate.h"
+#include "search/result_sink.h"
+#include "search/run_control.h"
+#include "search/solve_result.h"
+#include "search/stock_tables.h"
 
 namespace corvanta {
 
@@ -27,7 +31,12 @@ struct WorkerContext {
   Decimal100 sinHelix;
   Decimal100 piOverPn;
   bool wholeC = false;
-  SearchState* state = nullptr;
+  // Shared with the run's other workers: read only, but for the two atomics
+  // of the control and the sink's locked appends.
+  const StockTables* tables = nullptr;
+  const std::vector<CCandidate>* candidates = nullptr;  // every C refined
+  RunControl* control = nullptr;
+  ResultSink* results = nullptr;
   unsigned logicalProcessors = 0;  // only shown in the progress text
 };
 
@@ -53,11 +62,11 @@ std::size_t KeepMatch(std::vector<SolveResult>& best, SolveResult match);
 
 // For each candidate of the range, the feed trains within tolerance; keeps
 // the best kMaxResults (smallest feed error first, a match only when it beats
-// the last one kept) and appends them to state->results under resultsMutex.
-// Counts every candidate it starts in state->progressCounter and writes the
+// the last one kept) and appends them to the results. Counts every
+// candidate it starts in the control's progressCounter and writes the
 // progress text at every hundredth count. Stops early, still handing over
-// what it found, when stopRequested is set. Safe to run on several threads at
-// once over the same state. Returns 0.
+// what it found, when a stop is requested. Safe to run on several threads at
+// once over the same run. Returns 0.
 unsigned SearchWorker(const WorkerContext& context);
 
 }  // namespace corvanta

@@ -127,13 +127,13 @@ struct Run {
 // "&Solve", with Ctrl+C as the stop key.
 Run Solve(SolveControls& controls, const SolveJob& job) {
   TerminalPlatform platform(job.processors);
-  SearchState& state = ProgramSearchState();
-  state.method = job.method;
+  SolveSession& session = ProgramSolveSession();
+  session.method = job.method;
   Run run;
-  run.outcome = SolveCommand(controls, platform, state);
+  run.outcome = SolveCommand(controls, platform, session);
   controls.EndProgress();
   run.processors = UsableProcessors(platform.LogicalProcessorCount());
-  run.results = &state.results;
+  run.results = &session.results;
   return run;
 }
 
@@ -145,7 +145,7 @@ struct ShownLines {
 
 // Result k (from 0) as the result selector shows it.
 ShownLines ShowAndRead(MemoryControls& controls, std::size_t k) {
-  ShowSearchResult(controls, ProgramSearchState(), k);
+  ShowSearchResult(controls, ProgramSolveSession(), k);
   const auto text = [&](ControlId id) { return controls.GetText(id, 1024); };
   const auto cell = [&](ControlId id) { return std::atoi(text(id).c_str()); };
   ShownLines lines;
@@ -226,15 +226,15 @@ void PrintText(MemoryControls& controls, const Run& run, std::size_t shown) {
 // "Print ..." prints the result on display, and writes its sheet. "" when
 // written, else what went wrong: no such result, or a file that cannot be
 // written.
-std::string WriteSheet(ControlAccess& controls, const SearchState& state, int resultNumber,
+std::string WriteSheet(ControlAccess& controls, const SolveSession& session, int resultNumber,
                        const std::string& path) {
-  const std::vector<SolveResult>& results = state.results;
+  const std::vector<SolveResult>& results = session.results;
   if (resultNumber < 1 || static_cast<unsigned>(resultNumber) > results.size()) {
     return "there is no result " + std::to_string(resultNumber) + " to write a sheet for (" +
            std::to_string(results.size()) + " results)";
   }
   const auto index = static_cast<std::size_t>(resultNumber - 1);
-  ShowSearchResult(controls, state, index);
+  ShowSearchResult(controls, session, index);
   std::string error;
   if (!WriteSheetPdf(ComposeSetupSheet(ReadSheetInputs(controls), results[index]), path, &error))
     return "cannot write " + Quoted(path, kEchoedPathBytes) + ": " + error;
@@ -279,7 +279,7 @@ int main(int argc, char** argv) {
     // neither it nor SIGTERM leaves a half-written sheet behind.
     RemoveTemporaryFilesWhenStopped();
     const std::string problem =
-        WriteSheet(controls, ProgramSearchState(), job.sheetResult, *options.sheetPath);
+        WriteSheet(controls, ProgramSolveSession(), job.sheetResult, *options.sheetPath);
     if (!problem.empty()) {
       std::cerr << kSolveProgram << ": --sheet: " << OneLine(problem) << "\n";
       return 1;

@@ -59,9 +59,9 @@ void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results
   InvalidateFractionBars(controls, false);
 }
 
-bool ShowSearchResult(ControlAccess& controls, const SearchState& state, std::size_t i) {
-  if (SolveRunning(state)) return false;
-  ShowResult(controls, state.results, i, state.method);
+bool ShowSearchResult(ControlAccess& controls, const SolveSession& session, std::size_t i) {
+  if (SolveRunning(session)) return false;
+  ShowResult(controls, session.results, i, session.method);
   return true;
 }
 

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "results/result_texts.h"
-#include "search/search_state.h"
+#include "search/search_method.h"
 #include "search/solve_result.h"
 #include "window_model/control_access.h"
+#include "window_model/solve_session.h"
 
 namespace corvanta {
 
@@ -29,10 +30,10 @@ std::optional<ResultTexts> EvaluateShownResult(const ControlAccess& controls,
 void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results, std::size_t i,
                 SearchMethod method);
 
-// Result navigation: ShowResult of state.results[i] by state.method,
-// refused (false) while a Solve runs on `state`, whose workers are still
-// appending to the list.
-bool ShowSearchResult(ControlAccess& controls, const SearchState& state, std::size_t i);
+// Result navigation: ShowResult of session.results[i] by session.method,
+// refused (false) while a Solve runs on `session`, whose results are still
+// to come.
+bool ShowSearchResult(ControlAccess& controls, const SolveSession& session, std::size_t i);
 
 // The result the result selector points at (its position counts from 1),
 // counted from 0; nullopt when there is no such result among `resultCount`.

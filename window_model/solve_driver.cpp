@@ -4,11 +4,9 @@
 #include <optional>
 
 #include "resources/resource.h"
-#include "search/candidates.h"
-#include "search/fast_candidates.h"
 #include "search/job_values.h"
-#include "search/order_results.h"
-#include "search/pair_table.h"
+#include "search/stock_search.h"
+#include "search/stock_tables.h"
 #include "window_model/control_roles.h"
 #include "window_model/menu_bar.h"
 #include "window_model/read_job.h"
@@ -17,8 +15,8 @@
 
 namespace corvanta {
 
-SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchState& state) {
-  SearchRunMark mark(state);
+SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SolveSession& session) {
+  SolveRunMark mark(session);
   if (!mark.acquired()) return {};
   SolveOutcome outcome;
   outcome.ran = true;
@@ -27,54 +25,47 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SearchSt
   for (ControlId id : ControlLockSet()) controls.Enable(id, false);
   // The results of any earlier Solve are gone: only this one's can be shown.
   controls.SetResultOnDisplay(false);
+  std::vector<SolveResult>().swap(session.results);
+  bool stockEmpty = true;
   try {
-    FreeSearchLists(state);
-    BuildPairTable(ReadStockGears(controls), state);
-    if (!state.stockGears.empty()) {
+    const StockTables tables = MakeStockTables(ReadStockGears(controls));
+    stockEmpty = tables.gears.empty();
+    if (!stockEmpty) {
       controls.SetText(IDC_C_LINE, "Finding Applicable C Constants...");
-      // The table comes sorted by product; only its spare room goes.
-      state.pairTable.shrink_to_fit();
       // A field the validation passed but the 100-digit parser refuses
       // leaves no job to search: the run ends as one without candidates.
-      const std::optional<JobValues> job = ReadJobValues(controls);
-      if (job && (state.method == SearchMethod::kLiteral ||
-                  !FastFindCandidates(state, *job, platform, /*refineWithWorkers=*/true)))
-        FindCandidates(state, *job);
-      outcome.candidates = state.candidates.size();
-      if (job && !state.candidates.empty()) {
+      if (const std::optional<JobValues> job = ReadJobValues(controls)) {
         const ProgressCallback showProgress = [&controls](const std::string& text) {
           controls.SetText(IDC_C_LINE, text);
         };
-        SearchCandidates(platform, state, *job, showProgress, outcome);
+        session.results = SearchStock(platform, session.method, *job, tables, session.control,
+                                      showProgress, outcome);
       }
-      std::vector<CCandidate>().swap(state.candidates);
-      OrderResults(state.results);
     }
   } catch (const std::bad_alloc&) {
-    // Every worker has ended by now (SearchCandidates): the lists can go,
-    // and the window is handed back instead of staying locked.
-    FreeSearchLists(state);
+    // Every worker has ended by now (RunFeedSearch): the window is handed
+    // back instead of staying locked.
+    std::vector<SolveResult>().swap(session.results);
     outcome.failed = true;
   }
-  if (!state.stockGears.empty() || outcome.failed) {
-    controls.SetSpinnerRange(IDC_RESULT_SELECTOR, 1, static_cast<int>(state.results.size()));
+  if (!stockEmpty || outcome.failed) {
+    controls.SetSpinnerRange(IDC_RESULT_SELECTOR, 1, static_cast<int>(session.results.size()));
     controls.SetSpinnerPosition(IDC_RESULT_SELECTOR, 1);
     controls.SetText(IDC_C_LINE, "");
   }
 
   EnableMenuBar(controls, true);
   for (ControlId id : UnlockedAfterSolve()) controls.Enable(id, true);
-  outcome.stopped = state.stopRequested.load(std::memory_order_relaxed);
-  ShowResult(controls, state.results, 0, state.method);
+  outcome.stopped = session.control.StopRequested();
+  ShowResult(controls, session.results, 0, session.method);
   return outcome;
 }
 
-SolveOutcome SolveCommand(ControlAccess& controls, SolvePlatform& platform, SearchState& state) {
-  if (SolveRunning(state) || FindInputProblem(controls)) return {};
-  state.stopRequested.store(false, std::memory_order_relaxed);
-  std::vector<CCandidate>().swap(state.candidates);
-  std::vector<SolveResult>().swap(state.results);
-  return RunSolve(controls, platform, state);
+SolveOutcome SolveCommand(ControlAccess& controls, SolvePlatform& platform, SolveSession& session) {
+  if (SolveRunning(session) || FindInputProblem(controls)) return {};
+  session.control.stopRequested.store(false, std::memory_order_relaxed);
+  std::vector<SolveResult>().swap(session.results);
+  return RunSolve(controls, platform, session);
 }
 
 }  // namespace corvanta

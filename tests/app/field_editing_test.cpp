@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "app/numeric_field.h"
-#include "search/search_state.h"
 #include "tests/app/window_fixture.h"
+#include "window_model/solve_session.h"
 
 namespace corvanta::testing {
 namespace {
@@ -109,7 +109,7 @@ TEST_F(FieldChangeTest, EveryChangeGoesThroughTheRulesAndDropsTheResult) {
     if (c.typedBefore) Retype(c.field, c.typedBefore);
     SolveSmallJob();
     const std::string result = Text(IDC_C_LINE);
-    const std::size_t results = ProgramSearchState().results.size();
+    const std::size_t results = ProgramSolveSession().results.size();
     if (*c.clipboard) SetClipboard(c.clipboard);
     Select(c.field, c.selStart, c.selEnd);
     Beeps().clear();
@@ -118,7 +118,7 @@ TEST_F(FieldChangeTest, EveryChangeGoesThroughTheRulesAndDropsTheResult) {
     EXPECT_EQ(Text(c.field), c.text);
     EXPECT_EQ(Beeps(), c.accepted ? std::vector<unsigned>{} : std::vector{kRefusedKeyBeep});
     EXPECT_EQ(Text(IDC_C_LINE), c.accepted ? "" : result);
-    EXPECT_EQ(ProgramSearchState().results.size(), c.accepted ? 0 : results);
+    EXPECT_EQ(ProgramSolveSession().results.size(), c.accepted ? 0 : results);
     EXPECT_EQ(Visible(IDC_RESULT_SELECTOR), !c.accepted);
     EXPECT_EQ(MenuEnabled(IDM_PRINT), !c.accepted);
     if (!c.accepted) continue;

@@ -15,12 +15,12 @@
 
 #include "app/win32_controls.h"
 #include "print/setup_sheet.h"
-#include "search/search_state.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/window_job.h"
 #include "window_model/control_roles.h"
 #include "window_model/read_job.h"
 #include "window_model/sheet_inputs.h"
+#include "window_model/solve_session.h"
 
 namespace corvanta {
 namespace {
@@ -140,7 +140,7 @@ class PrintJob : public testing::MainWindowFixture {
     const JobEntry job = testing::LongLeadJob();
     EnterJob(job.helixAngle, job.normalPitch, job.teeth);
     Click(IDC_SOLVE_BUTTON);
-    ASSERT_FALSE(ProgramSearchState().results.empty());
+    ASSERT_FALSE(ProgramSolveSession().results.empty());
     testWindow = window_;
     DeleteFileW(kOutput);
   }
@@ -184,7 +184,7 @@ TEST_F(PrintJob, PrintsOnePageOfTheShownResultOnlyWhenConfirmed) {
     const Win32Controls controls(window_);
     std::ofstream lines("printed_sheet.lines", std::ios::binary);
     lines << ReadWholeText(controls, IDC_LEAD_LINE) << "\n";
-    const SolveResult& shown = ProgramSearchState().results[0];
+    const SolveResult& shown = ProgramSolveSession().results[0];
     for (const std::string& line : NarrowLines(ComposeSetupSheet(ReadSheetInputs(controls), shown)))
       lines << line << "\n";
   }

@@ -11,8 +11,8 @@
 
 #include "app/win32_controls.h"
 #include "app/win32_solve_platform.h"
-#include "search/search_state.h"
 #include "tests/app/window_fixture.h"
+#include "window_model/solve_session.h"
 
 namespace corvanta::testing {
 namespace {
@@ -53,7 +53,7 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   EXPECT_EQ(Text(IDC_FEED_ERROR_LINE), "Feed Error: -0.000000066263");
   for (int id : kResultTexts) EXPECT_NE(Text(id), "") << id;
   EXPECT_TRUE(Visible(IDC_RESULT_SELECTOR) && Visible(IDC_RESULT_CAPTION));
-  EXPECT_EQ(ProgramSearchState().results.size(), 6u);
+  EXPECT_EQ(ProgramSolveSession().results.size(), 6u);
   EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));  // until the next validation
 
   // Six clicks up, the last one past the end (a beep, the last result
@@ -173,8 +173,8 @@ TEST_F(SolveSessionTest, ClosingDuringASearchStopsItThenClosesTheWindow) {
   PostMessageW(window_, WM_CLOSE, 0, 0);
   SendMessageW(Item(IDC_SOLVE_BUTTON), BM_CLICK, 0, 0);
   EXPECT_FALSE(IsWindow(window_));
-  EXPECT_FALSE(SolveRunning(ProgramSearchState()));
-  EXPECT_TRUE(ProgramSearchState().results.empty());  // freed with the window
+  EXPECT_FALSE(SolveRunning(ProgramSolveSession()));
+  EXPECT_TRUE(ProgramSolveSession().results.empty());  // freed with the window
   MSG quit;
   EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
       << "the program's loop would not end";

@@ -154,28 +154,32 @@ struct Outcome {
 // whole C) refined on their own threads while the workers are started.
 Outcome Search(const SearchJob& job, const std::vector<int>& stock, unsigned processors,
                SearchMethod method) {
-  SearchState state;
-  state.method = method;
   const JobValues values = testing::ValuesOf(job);
-  BuildPairTable(StockGears(stock.begin(), stock.end()), state);
+  const StockTables tables = MakeStockTables(StockGears(stock.begin(), stock.end()));
   ThreadPlatform platform(processors);
   Outcome outcome;
   // As the Solve does: the literal candidate search when the fast one declines.
-  outcome.fastDeclined = method == SearchMethod::kFast &&
-                         !FastFindCandidates(state, values, platform, /*refineWithWorkers=*/true);
-  if (method == SearchMethod::kLiteral || outcome.fastDeclined) FindCandidates(state, values);
+  std::optional<CandidateList> found;
+  if (method == SearchMethod::kFast)
+    found = FastFindCandidates(tables, values, platform, /*refineWithWorkers=*/true);
+  outcome.fastDeclined = method == SearchMethod::kFast && !found;
+  if (!found) found = FindCandidates(tables.pairs, values);
   SolveOutcome solve;
-  if (!state.candidates.empty()) SearchCandidates(platform, state, values, {}, solve);
-  outcome.taken = state.seenDeviations.size();
-  for (const CCandidate& c : state.candidates) {
+  RunControl control;
+  ResultSink sink;
+  if (!found->candidates.empty())
+    RunFeedSearch(platform, method, values, tables, *found, control, sink, {}, solve);
+  outcome.taken = found->deviationsSeen;
+  for (const CCandidate& c : found->candidates) {
     std::ostringstream text;
     text << c.g0 << " " << c.g1 << " " << c.g2 << " " << c.g3 << " " << Digits(c.indexDeviation)
          << " " << Digits(c.C);
     outcome.candidates.push_back(text.str());
   }
-  outcome.kept = state.results.size();
-  OrderResults(state.results);
-  for (const SolveResult& r : state.results) {
+  std::vector<SolveResult> results = sink.Take();
+  outcome.kept = results.size();
+  OrderResults(results);
+  for (const SolveResult& r : results) {
     std::ostringstream text;
     for (std::uint16_t teeth : ToothCounts(r)) text << teeth << " ";
     text << Digits(r.feedError) << " " << Digits(r.C);
@@ -323,21 +327,22 @@ TEST(FastSearch, TheLiteralOutcomeOnRandomJobs) {
 // the first candidates found is handed over.
 TEST(FastSearch, AStopEndsTheWorkerWithWhatItFound) {
   testing::ReadySearch search({}, testing::Stock(), SearchMethod::kFast);
-  SearchState& state = search.state;
+  const std::vector<CCandidate>& candidates = search.candidates();
   std::string shown;
-  search.Run(0, state.candidates.size(), [&](const std::string& text) {
-    shown = text;
-    state.stopRequested.store(true);
-  });
-  EXPECT_EQ(state.progressCounter.load(), 100u);
-  EXPECT_EQ(shown, ProgressText(100, state.candidates.size(), 0));
-  ASSERT_FALSE(state.results.empty());
-  for (const SolveResult& r : state.results) {
-    const auto from = std::find_if(state.candidates.begin(), state.candidates.end(), [&](auto& c) {
+  const std::vector<SolveResult> results =
+      search.Run(0, candidates.size(), [&](const std::string& text) {
+        shown = text;
+        search.control.RequestStop();
+      });
+  EXPECT_EQ(search.control.progressCounter.load(), 100u);
+  EXPECT_EQ(shown, ProgressText(100, candidates.size(), 0));
+  ASSERT_FALSE(results.empty());
+  for (const SolveResult& r : results) {
+    const auto from = std::find_if(candidates.begin(), candidates.end(), [&](auto& c) {
       return c.g0 == r.indexDenominator.first && c.g2 == r.indexNumerator.first &&
              c.g1 == r.indexDenominator.second && c.g3 == r.indexNumerator.second;
     });
-    EXPECT_LT(from - state.candidates.begin(), 100);
+    EXPECT_LT(from - candidates.begin(), 100);
   }
 }
 

@@ -58,8 +58,7 @@ TEST(SearchWorker, KeepsOnlyBetterMatchesEachAfterItsEquals) {
   };
   for (const Case& c : cases) {
     testing::ReadySearch search({}, c.stock);
-    search.Run(0, search.state.candidates.size());
-    std::vector<SolveResult>& results = search.state.results;
+    std::vector<SolveResult> results = search.Run(0, search.candidates().size());
     OrderResults(results);
     ASSERT_FALSE(results.empty());
     EXPECT_EQ(results.size(), c.count) << c.stock[0];

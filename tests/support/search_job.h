@@ -5,18 +5,20 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "search/candidates.h"
 #include "search/fast_candidates.h"
 #include "search/fast_search_worker.h"
+#include "search/feed_search.h"
 #include "search/job_values.h"
 #include "search/order_results.h"
 #include "search/pair_table.h"
-#include "search/search_run.h"
-#include "search/search_state.h"
 #include "search/search_worker.h"
+#include "search/stock_tables.h"
 #include "search/thread_platform.h"
 
 namespace corvanta::testing {
@@ -46,29 +48,39 @@ inline JobValues ValuesOf(const SearchJob& job) {
   return MakeJobValues({Decimal100(job.indexConst), job.hobThreads, job.teeth, job.sign}, fields);
 }
 
-// The pair table and the C candidates built by the literal or the fast
+// The stock's tables and the C candidates built by the literal or the fast
 // search (the literal one when the fast one declines the job, as in the
-// Solve); Run runs one worker of the same search over a range of them.
+// Solve); Run runs one worker of the same search over a range of them and
+// returns what it handed over.
 struct ReadySearch {
-  SearchState state;
   JobValues job;
+  SearchMethod method;
+  StockTables tables;
+  CandidateList found;
+  RunControl control;
   ReadySearch(const SearchJob& setup, const std::vector<int>& stock,
-              SearchMethod method = SearchMethod::kLiteral)
-      : job(ValuesOf(setup)) {
-    state.method = method;
-    BuildPairTable(StockGears(stock.begin(), stock.end()), state);
+              SearchMethod searchMethod = SearchMethod::kLiteral)
+      : job(ValuesOf(setup)),
+        method(searchMethod),
+        tables(MakeStockTables(StockGears(stock.begin(), stock.end()))) {
     ThreadPlatform platform;
-    if (method == SearchMethod::kLiteral || !FastFindCandidates(state, job, platform))
-      FindCandidates(state, job);
+    std::optional<CandidateList> fast;
+    if (method == SearchMethod::kFast) fast = FastFindCandidates(tables, job, platform);
+    found = fast ? std::move(*fast) : FindCandidates(tables.pairs, job);
   }
-  void Run(std::size_t begin, std::size_t end, ProgressCallback progress = nullptr) {
+  const std::vector<CCandidate>& candidates() const { return found.candidates; }
+  std::vector<SolveResult> Run(std::size_t begin, std::size_t end,
+                               ProgressCallback progress = nullptr) {
+    ResultSink sink;
     const WorkerRange range{static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end)};
-    const WorkerContext context = MakeWorkerContext(state, job, range, 0, std::move(progress));
-    if (state.method == SearchMethod::kLiteral) {
+    const WorkerContext context = MakeWorkerContext({tables, found.candidates, control, sink}, job,
+                                                    range, 0, std::move(progress));
+    if (method == SearchMethod::kLiteral) {
       SearchWorker(context);
     } else {
       FastSearchWorker(context);
     }
+    return sink.Take();
   }
 };
 

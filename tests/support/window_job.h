@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "search/search_state.h"
 #include "search/thread_platform.h"
 #include "settings/app_settings.h"
 #include "window_model/memory_job.h"
@@ -44,10 +43,10 @@ inline void SetSheetJob(MemoryControls& controls, const JobEntry& job = Regressi
 // `job` solved on one thread; its first result is then on display.
 inline std::vector<SolveResult> SolveSheetJob(MemoryControls& controls, const JobEntry& job) {
   SetSheetJob(controls, job);
-  SearchState state;
+  SolveSession session;
   ThreadPlatform platform(1u);
-  SolveCommand(controls, platform, state);
-  return state.results;
+  SolveCommand(controls, platform, session);
+  return session.results;
 }
 
 }  // namespace corvanta::testing

@@ -33,11 +33,11 @@ void RoundTrip(MemoryControls& controls) {
 
 TEST(ShowPage, AResultWithAnEmptyCLineComesBackAfterTheChangeGearsPage) {
   MemoryControls controls;
-  SearchState state;
+  SolveSession session;
   ThreadPlatform platform(2u);
   testing::SetSheetJob(controls, EmptyCLineJob());
-  SolveCommand(controls, platform, state);
-  ASSERT_FALSE(state.results.empty());
+  SolveCommand(controls, platform, session);
+  ASSERT_FALSE(session.results.empty());
   ASSERT_EQ(controls.GetText(IDC_C_LINE, 100), "");
   ASSERT_EQ(controls.GetText(IDC_INDEX_UPPER_LEFT, 100), "97");
 
@@ -50,7 +50,7 @@ TEST(ShowPage, AResultWithAnEmptyCLineComesBackAfterTheChangeGearsPage) {
   EXPECT_TRUE(controls.IsMenuCommandEnabled(IDM_PRINT));
 
   // Dropped by an edit: the page comes back without it, "&Solve" enabled.
-  ClearResults(controls, state);
+  ClearResults(controls, session);
   RoundTrip(controls);
   EXPECT_FALSE(controls.ResultOnDisplay());
   EXPECT_FALSE(controls.IsVisible(IDC_RESULT_CAPTION));

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
-#include "search/search_state.h"
 #include "tests/support/window_job.h"
+#include "window_model/solve_session.h"
 
 namespace corvanta {
 namespace {

@@ -95,11 +95,11 @@ TEST(SolveCommand, AJobTheValidationRefusesIsNotSearched) {
     EnterJob(controls, testing::RegressionJob());
     controls.SetText(field, text);
     ScriptedPlatform platform(1);
-    SearchState state;
-    const SolveOutcome outcome = SolveCommand(controls, platform, state);
+    SolveSession session;
+    const SolveOutcome outcome = SolveCommand(controls, platform, session);
     EXPECT_FALSE(outcome.ran) << field;
     EXPECT_EQ(outcome.workersStarted, 0u);
-    EXPECT_TRUE(state.results.empty() && state.pairTable.empty());
+    EXPECT_TRUE(session.results.empty());
     EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
     EXPECT_EQ(controls.TextWrites(IDC_C_LINE), 0);
   }
@@ -112,69 +112,71 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   MemoryControls controls;
   EnterJob(controls, testing::RegressionJob());
   ScriptedPlatform platform(1), second(1);
-  SearchState state;
-  state.method = SearchMethod::kLiteral;  // slow enough for the stop key to find it running
+  SolveSession session;
+  session.method = SearchMethod::kLiteral;  // slow enough for the stop key to find it running
   platform.stopKey = [&] {
     for (ControlId id : ControlLockSet()) EXPECT_FALSE(controls.IsEnabled(id)) << id;
     EXPECT_FALSE(controls.IsMenuBarItemEnabled(0));
-    EXPECT_FALSE(SolveCommand(controls, second, state).ran);
-    return state.progressCounter.load() > 12;
+    EXPECT_FALSE(SolveCommand(controls, second, session).ran);
+    return session.control.progressCounter.load() > 12;
   };
-  const SolveOutcome outcome = SolveCommand(controls, platform, state);
+  const SolveOutcome outcome = SolveCommand(controls, platform, session);
   EXPECT_TRUE(outcome.stopped);
   EXPECT_GE(platform.alerts, 1);
-  EXPECT_LT(state.progressCounter.load(), 100u);
-  ASSERT_FALSE(state.results.empty());
-  for (std::size_t k = 1; k < state.results.size(); ++k)
-    EXPECT_LE(state.results[k - 1].feedError, state.results[k].feedError);
+  EXPECT_LT(session.control.progressCounter.load(), 100u);
+  const std::vector<SolveResult>& results = session.results;
+  ASSERT_FALSE(results.empty());
+  for (std::size_t k = 1; k < results.size(); ++k)
+    EXPECT_LE(results[k - 1].feedError, results[k].feedError);
   EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON));
   EXPECT_FALSE(controls.GetText(IDC_LEAD_LINE, 100).empty());
 }
 
-// The window destroyed during the wait (which frees the lists), the pump
+// The window destroyed during the wait (which frees the results), the pump
 // seeing a shutdown, out of memory starting the second worker, no gear in
 // stock, or a feed constant of "12abc", which the C library reads as 12 but
 // the 100-digit parser refuses ("&Solve" stays disabled for it, and the
 // command refuses it, so RunSolve is called directly): the run still waits
-// for its workers (they hold references into it), frees the
-// lists where it must, and hands the window back unlocked.
+// for its workers (they hold references into it), leaves no results where
+// it must, and hands the window back unlocked.
 TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
   enum class End { kDestroyed, kShutdown, kOutOfMemory, kNoStock, kNoNumber };
   const struct {
     End end;
-    bool failed, stopped, listsFreed;
+    bool failed, stopped, noResults;
   } cases[] = {{End::kDestroyed, false, true, true},
-               {End::kShutdown, false, true, false},
+               {End::kShutdown, false, true, false},  // what it found before the stop
                {End::kOutOfMemory, true, true, true},
                {End::kNoStock, false, false, true},
-               {End::kNoNumber, false, false, false}};
+               {End::kNoNumber, false, false, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.end));
     MemoryControls controls;
     SetSmallJob(controls, c.end == End::kNoStock ? "0" : kSmallStock);
     if (c.end == End::kNoNumber) controls.SetText(IDC_FEED_CONST, "12abc");
     ScriptedPlatform platform(3);
-    SearchState state;
-    state.method = SearchMethod::kLiteral;  // still running when the pump first runs
+    SolveSession session;
+    session.method = SearchMethod::kLiteral;  // still running when the pump first runs
     int starts = 0;
     platform.startWorker = [&] {
       return c.end == End::kOutOfMemory && ++starts == 2 ? throw std::bad_alloc() : true;
     };
     platform.pump = [&] {
       if (c.end == End::kDestroyed) {
-        ReleaseSearchLists(state);
-        EXPECT_FALSE(state.candidates.empty());
+        ReleaseSolveResults(session);
+        EXPECT_TRUE(SolveRunning(session));
       }
       return c.end != End::kShutdown;
     };
-    const SolveOutcome outcome = c.end == End::kNoNumber ? RunSolve(controls, platform, state)
-                                                         : SolveCommand(controls, platform, state);
+    const SolveOutcome outcome = c.end == End::kNoNumber
+                                     ? RunSolve(controls, platform, session)
+                                     : SolveCommand(controls, platform, session);
     EXPECT_EQ(std::pair(outcome.failed, outcome.stopped), std::pair(c.failed, c.stopped));
-    EXPECT_LT(state.progressCounter.load(), 34u);
+    EXPECT_LT(session.control.progressCounter.load(), 34u);
     EXPECT_EQ(platform.RunningWorkers(), 0u);
-    EXPECT_EQ(state.pairTable.empty() && state.results.empty(), c.listsFreed);
+    if (c.noResults) EXPECT_TRUE(session.results.empty());
     EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
-    EXPECT_FALSE(SolveRunning(state));
+    EXPECT_FALSE(SolveRunning(session));
     if (c.end >= End::kNoStock) {
       EXPECT_TRUE(outcome.ran);
       EXPECT_EQ(outcome.candidates + outcome.workersStarted, 0u);
@@ -209,12 +211,12 @@ TEST(RunSolve, AWorkerThatCannotStartOrRunsOutOfMemory) {
     ScriptedPlatform platform(3);
     int starts = 0;
     platform.startWorker = [&] { return ++starts != 2 || secondStarts; };
-    SearchState state;
-    const SolveOutcome outcome = SolveCommand(controls, platform, state);
+    SolveSession session;
+    const SolveOutcome outcome = SolveCommand(controls, platform, session);
     EXPECT_EQ(platform.RunningWorkers(), 0u);
     EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
     std::vector<std::string> errors;
-    for (const SolveResult& r : state.results) errors.push_back(FixedText(r.feedError, 40));
+    for (const SolveResult& r : session.results) errors.push_back(FixedText(r.feedError, 40));
     return std::pair(outcome, errors);
   };
   MemoryControls plain, noThread;
