@@ -11,10 +11,10 @@
 #include "app/value_display.h"
 #include "app/win32_controls.h"
 #include "resources/resource.h"
-#include "results/machine_setup.h"
 #include "settings/gear_stock_text.h"
+#include "settings/job_fields.h"
+#include "window_model/field_controls.h"
 #include "window_model/pages.h"
-#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 namespace {
@@ -35,6 +35,8 @@ constexpr DWORD kLine = WS_VISIBLE | SS_LEFT;
 constexpr DWORD kField = WS_VISIBLE;
 constexpr DWORD kDropList = WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS;
 
+constexpr const char* LabelOf(JobFieldId field) { return JobFieldOf(field).label; }
+
 // Shown with a result only.
 constexpr ChildControl kResultCaptions[] = {
     {IDC_RESULT_CAPTION, "Static", "Result:", 240, 218, 52, 22, SS_CENTER, 0},
@@ -42,17 +44,14 @@ constexpr ChildControl kResultCaptions[] = {
     {IDC_FEED_CAPTION, "Static", "Feed:", 371, 395, 52, 22, SS_CENTER, 0},
 };
 
-struct FieldControl {
-  ChildControl control;
-  WPARAM textLimit;
-};
-// Texts of the first three come from the settings.
-constexpr FieldControl kFields[] = {
-    {{IDC_INDEX_CONST, "Edit", "", 125, 4, 65, 24, kField | ES_NUMBER, WS_EX_CLIENTEDGE}, 6},
-    {{IDC_FEED_CONST, "Edit", "", 125, 34, 310, 24, kField, WS_EX_CLIENTEDGE}, 33},
-    {{IDC_FEED_RATE, "Edit", "", 420, 4, 100, 24, kField, WS_EX_CLIENTEDGE}, 10},
-    {{IDC_HELIX_ANGLE, "Edit", "", 125, 64, 310, 24, kField, WS_EX_CLIENTEDGE}, 33},
-    {{IDC_NORMAL_DIAMETRAL_PITCH, "Edit", "", 150, 94, 310, 24, kField, WS_EX_CLIENTEDGE}, 33},
+// The typed fields (settings/job_fields.h): their text limits and first
+// texts, the saved settings of the saved ones, come from their rows there.
+constexpr ChildControl kFields[] = {
+    {IDC_INDEX_CONST, "Edit", "", 125, 4, 65, 24, kField | ES_NUMBER, WS_EX_CLIENTEDGE},
+    {IDC_FEED_CONST, "Edit", "", 125, 34, 310, 24, kField, WS_EX_CLIENTEDGE},
+    {IDC_FEED_RATE, "Edit", "", 420, 4, 100, 24, kField, WS_EX_CLIENTEDGE},
+    {IDC_HELIX_ANGLE, "Edit", "", 125, 64, 310, 24, kField, WS_EX_CLIENTEDGE},
+    {IDC_NORMAL_DIAMETRAL_PITCH, "Edit", "", 150, 94, 310, 24, kField, WS_EX_CLIENTEDGE},
 };
 
 constexpr ChildControl kHandCutChooser = {
@@ -69,12 +68,14 @@ constexpr ChildControl kButtons[] = {
 // Labels, train cells, the whole-C box, display lines and column heads, in
 // the order they are made.
 constexpr ChildControl kMainPageTexts[] = {
-    {IDC_INDEX_CONST_LABEL, "Static", "Index Const:", 12, 5, 110, 22, kLabel, 0},
-    {IDC_FEED_CONST_LABEL, "Static", "Feed Const:", 12, 35, 110, 22, kLabel, 0},
-    {IDC_HELIX_ANGLE_LABEL, "Static", "Helix Angle:", 12, 65, 110, 22, kLabel, 0},
-    {IDC_NORMAL_DIAMETRAL_PITCH_LABEL, "Static", "Normal Diametral Pitch:", 0, 95, 147, 22, kLabel,
+    {IDC_INDEX_CONST_LABEL, "Static", LabelOf(JobFieldId::kIndexConstant), 12, 5, 110, 22, kLabel,
      0},
-    {IDC_HOB_THREADS_LABEL, "Static", "Hob Threads:", 195, 5, 95, 22, kLabel, 0},
+    {IDC_FEED_CONST_LABEL, "Static", LabelOf(JobFieldId::kFeedConstant), 12, 35, 110, 22, kLabel,
+     0},
+    {IDC_HELIX_ANGLE_LABEL, "Static", LabelOf(JobFieldId::kHelixAngle), 12, 65, 110, 22, kLabel, 0},
+    {IDC_NORMAL_DIAMETRAL_PITCH_LABEL, "Static", LabelOf(JobFieldId::kNormalPitch), 0, 95, 147, 22,
+     kLabel, 0},
+    {IDC_HOB_THREADS_LABEL, "Static", kHobThreadsField.label, 195, 5, 95, 22, kLabel, 0},
     {IDC_INDEX_UPPER_LEFT, "Static", "", 85, 414, 28, 18, kTrainCell, 0},
     {IDC_INDEX_LOWER_LEFT, "Static", "", 85, 437, 28, 18, kTrainCell, 0},
     {IDC_INDEX_UPPER_RIGHT, "Static", "", 124, 414, 28, 18, kTrainCell, 0},
@@ -95,8 +96,8 @@ constexpr ChildControl kMainPageTexts[] = {
     {IDC_ACTUAL_FEED_TEXT, "Static", "", 525, 4, 268, 44, WS_VISIBLE | SS_RIGHT | SS_EDITCONTROL,
      0},
     {IDC_LEAD_LINE, "Static", "", 16, 265, 880, 22, kLine, 0},
-    {IDC_NUMBER_OF_TEETH_LABEL, "Static", "Number of Teeth:", 12, 131, 110, 20, kLabel, 0},
-    {IDC_FEED_RATE_LABEL, "Static", "Feed Rate:", 341, 5, 75, 22, kLabel, 0},
+    {IDC_NUMBER_OF_TEETH_LABEL, "Static", kNumberOfTeethField.label, 12, 131, 110, 20, kLabel, 0},
+    {IDC_FEED_RATE_LABEL, "Static", LabelOf(JobFieldId::kFeedRate), 341, 5, 75, 22, kLabel, 0},
     {IDC_HOB_HEAD, "Static", "Hob", 32, 160, 71, 24, kHead, 0},
     {IDC_GEAR_HEAD, "Static", "Gear", 102, 160, 71, 24, kHead, 0},
     {IDC_TYPE_OF_CUT_HEAD, "Static", "Type of Cut", 172, 160, 101, 24, kHead, 0},
@@ -109,8 +110,6 @@ constexpr ChildControl kMainPageTexts[] = {
 
 constexpr ChildControl kHobThreads = {IDC_HOB_THREADS,        "Static",        "1", 292, 5, 22, 22,
                                       WS_VISIBLE | SS_CENTER, WS_EX_STATICEDGE};
-
-constexpr int kTeethItems = kTeethMax;
 
 // The gear-stock grid: 11 columns of 14 cells, numbered down each column.
 constexpr int kStockRows = 14;
@@ -144,21 +143,18 @@ void AddListItem(HWND list, const wchar_t* text) {
 }
 
 void MakeFields(HWND window, const AppSettings& settings) {
-  const std::string* savedTexts[] = {&settings.indexConstant, &settings.feedConstant,
-                                     &settings.feedRate, nullptr, nullptr};
-  int i = 0;
-  for (const FieldControl& field : kFields) {
-    const std::string* saved = savedTexts[i++];
+  for (const ChildControl& control : kFields) {
+    const JobField& field = *FieldInControl(control.id);
     // The limit applies to typing only: a longer saved text is kept whole.
-    HWND edit = Make(window, field.control, saved != nullptr ? saved->c_str() : "");
-    SendMessageW(edit, EM_LIMITTEXT, field.textLimit, 0);
+    HWND edit = Make(window, control, field.setting ? (settings.*field.setting).c_str() : "");
+    SendMessageW(edit, EM_LIMITTEXT, field.typedLength, 0);
   }
 }
 
 void MakeLists(HWND window) {
   Make(window, kHandCutChooser);
   HWND teeth = Make(window, kNumberOfTeeth);
-  for (int count = 1; count <= kTeethItems; ++count)
+  for (int count = kNumberOfTeethField.low; count <= kNumberOfTeethField.high; ++count)
     AddListItem(teeth, std::to_wstring(count).c_str());
 }
 
@@ -167,7 +163,7 @@ void MakeHobThreadsAndSelectors(HWND window) {
   MakeSpinner(window, IDC_RESULT_SELECTOR, 243, 416, 40, 20, UDS_ARROWKEYS | UDS_HORZ);
   HWND spinner = MakeSpinner(window, IDC_HOB_THREADS_SPINNER, 314, 5, 20, 22,
                              WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT);
-  Buddy(spinner, threads, 1, kHobThreadsMax);
+  Buddy(spinner, threads, kHobThreadsField.low, kHobThreadsField.high);
 }
 
 void FillHandCutChooser(HWND window) {
@@ -195,8 +191,8 @@ void MakeGearStockCell(HWND window, int cell, const AppSettings& settings) {
 }
 
 void InstallProcedures(HWND window) {
-  for (const FieldControl& field : kFields)
-    InstallSubclass(GetDlgItem(window, field.control.id), NumericFieldProc);
+  for (const ChildControl& field : kFields)
+    InstallSubclass(GetDlgItem(window, field.id), NumericFieldProc);
   InstallSubclass(GetDlgItem(window, IDC_HOB_THREADS), ValueDisplayProc);
   for (int cell = 0; cell < GEAR_STOCK_CELL_COUNT; ++cell)
     InstallSubclass(GetDlgItem(window, IDC_GEAR_STOCK_CELL_FIRST + cell), ValueDisplayProc);

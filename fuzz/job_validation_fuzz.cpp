@@ -10,7 +10,8 @@
 #include <string_view>
 
 #include "numeric/decimal_text.h"
-#include "resources/resource.h"
+#include "settings/job_fields.h"
+#include "window_model/field_controls.h"
 #include "window_model/field_rules.h"
 #include "window_model/memory_controls.h"
 #include "window_model/memory_job.h"
@@ -19,9 +20,6 @@
 namespace {
 
 using namespace corvanta;
-
-constexpr ControlId kFields[] = {IDC_INDEX_CONST, IDC_FEED_CONST, IDC_FEED_RATE, IDC_HELIX_ANGLE,
-                                 IDC_NORMAL_DIAMETRAL_PITCH};
 
 }  // namespace
 
@@ -34,17 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   EnterJob(controls, job);
   // The texts, separated by newlines; a missing one stays as entered.
   std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-  for (ControlId id : kFields) {
+  for (const JobField& field : kJobFields) {
     if (rest.empty()) break;
     const std::size_t end = rest.find('\n');
-    controls.SetText(id, rest.substr(0, end));
+    controls.SetText(FieldControl(field.id), rest.substr(0, end));
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
   }
   const bool complete = ValidateInputs(controls);
   if (complete != !FindInputProblem(controls).has_value()) std::abort();
   if (!complete) return 0;
-  for (ControlId id : kFields) {
-    const std::string text = controls.GetText(id, kValidatedFieldChars + 1);
+  for (const JobField& field : kJobFields) {
+    const std::string text = controls.GetText(FieldControl(field.id), kValidatedFieldChars + 1);
     if (!IsFieldText(text)) std::abort();
     if (text.find_first_of("0123456789") != std::string::npos && !ParseDecimal100(text))
       std::abort();

@@ -13,6 +13,7 @@
 
 #include "settings/app_settings.h"
 #include "settings/ini_text.h"
+#include "settings/job_fields.h"
 #include "settings/portable_profile_store.h"
 
 namespace {
@@ -37,15 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const LoadedSettings loaded = LoadSettingsFile(PortableProfileStore(), file.path);
   const AppSettings& s = loaded.values;
-  if (loaded.file != ProfileFile::kRead || s.indexConstant.size() > kIndexConstantMaxLength ||
-      s.feedConstant.size() > kFeedConstantMaxLength || s.feedRate.size() > kFeedRateMaxLength ||
-      s.gearStockText.size() > kGearStockTextMaxLength)
+  if (loaded.file != ProfileFile::kRead || s.gearStockText.size() > kGearStockTextMaxLength)
     std::abort();
+  for (const JobField& field : kJobFields)
+    if (field.setting && (s.*field.setting).size() > field.savedLength) std::abort();
 
   // The edits a save makes, on the text itself: the file system's part of
   // a save (temporary file, sync, rename) is too slow to fuzz.
-  const std::vector<std::string> keys = {"Index Constant", "Feed Constant", "Feed Rate",
-                                         "Change Gears"};
+  std::vector<std::string> keys;
+  for (const JobField& field : kJobFields)
+    if (field.setting) keys.push_back(field.settingsKey);
+  keys.push_back("Change Gears");
   const std::vector<std::string> saved = {"77", "0.3", ".04", "0110"};
   std::string edited = text;
   for (std::size_t i = 0; i < keys.size(); ++i)

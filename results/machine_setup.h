@@ -11,6 +11,8 @@
 
 #include <array>
 
+#include "settings/job_fields.h"
+
 namespace corvanta {
 
 enum class Hand { kRight, kLeft };
@@ -49,8 +51,6 @@ struct MachineSetup {
   SetupChooserTexts chooser;
   SetupSheetLines sheet;
 };
-
-inline constexpr int kSetupRowCount = 8;
 
 const std::array<MachineSetup, kSetupRowCount>& SetupTable();
 

@@ -1,14 +1,14 @@
 #include "settings/app_settings.h"
 
+#include <vector>
+
+#include "settings/job_fields.h"
 #include "settings/settings_location.h"
 
 namespace corvanta {
 namespace {
 
 const std::string kSection = "Settings";
-const std::string kIndexConstantKey = "Index Constant";
-const std::string kFeedConstantKey = "Feed Constant";
-const std::string kFeedRateKey = "Feed Rate";
 const std::string kChangeGearsKey = "Change Gears";
 
 // Reads and field texts go through buffers one longer than the text they
@@ -29,13 +29,20 @@ AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::str
 
 LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& path) {
   const AppSettings defaults = DefaultAppSettings();
-  const ProfileValues read = store.ReadStrings(
-      path, kSection,
-      {{kIndexConstantKey, defaults.indexConstant, BufferFor(kIndexConstantMaxLength)},
-       {kFeedConstantKey, defaults.feedConstant, BufferFor(kFeedConstantMaxLength)},
-       {kFeedRateKey, defaults.feedRate, BufferFor(kFeedRateMaxLength)},
-       {kChangeGearsKey, defaults.gearStockText, BufferFor(kGearStockTextMaxLength)}});
-  return {{read.values[0], read.values[1], read.values[2], read.values[3]}, read.file};
+  // The saved fields in their order, then the gear stock.
+  std::vector<ProfileRead> reads;
+  for (const JobField& field : kJobFields)
+    if (field.setting)
+      reads.push_back({field.settingsKey, defaults.*field.setting, BufferFor(field.savedLength)});
+  reads.push_back({kChangeGearsKey, defaults.gearStockText, BufferFor(kGearStockTextMaxLength)});
+  const ProfileValues read = store.ReadStrings(path, kSection, reads);
+
+  LoadedSettings loaded{{}, read.file};
+  std::size_t next = 0;
+  for (const JobField& field : kJobFields)
+    if (field.setting) loaded.values.*field.setting = read.values[next++];
+  loaded.values.gearStockText = read.values[next];
+  return loaded;
 }
 
 AppSettings LoadSettings() { return LoadSettings(SystemProfileStore(), CommonDataFolder()); }
@@ -46,11 +53,11 @@ std::string SaveSettings(const AppSettings& settings, ProfileStore& store,
   // An existing folder is fine, and a failure shows in the write below.
   if (location.folder) store.CreateFolders(*location.folder);
   const std::string& file = location.file;
-  std::string problem = store.WriteStrings(file, kSection,
-                                           {{kIndexConstantKey, settings.indexConstant},
-                                            {kFeedConstantKey, settings.feedConstant},
-                                            {kFeedRateKey, settings.feedRate},
-                                            {kChangeGearsKey, settings.gearStockText}});
+  std::vector<ProfileEntry> entries;
+  for (const JobField& field : kJobFields)
+    if (field.setting) entries.push_back({field.settingsKey, settings.*field.setting});
+  entries.push_back({kChangeGearsKey, settings.gearStockText});
+  std::string problem = store.WriteStrings(file, kSection, entries);
   store.Flush(file);
   return problem;
 }

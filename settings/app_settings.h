@@ -12,15 +12,13 @@
 
 namespace corvanta {
 
-// Longest texts kept, when read and when saved.
-inline constexpr std::size_t kIndexConstantMaxLength = 6;
-inline constexpr std::size_t kFeedConstantMaxLength = 40;
-inline constexpr std::size_t kFeedRateMaxLength = 10;
+// Longest gear-stock text kept, when read and when saved.
 inline constexpr std::size_t kGearStockTextMaxLength = kGearStockCellCount;
 
 // Read once at start, where the creation of the window's controls uses them,
-// and saved from the window's fields. Each text is at most its ...MaxLength
-// characters long.
+// and saved from the window's fields. Each field's text is at most its
+// savedLength characters long (settings/job_fields.h), the gear stock's at
+// most kGearStockTextMaxLength.
 struct AppSettings {
   std::string indexConstant;  // initial "Index Const:"
   std::string feedConstant;   // initial "Feed Const:"

@@ -14,8 +14,8 @@
 #include "settings/portable_profile_store.h"
 #include "tools/refusal_text.h"
 #include "tools/unknown_option.h"
+#include "window_model/field_controls.h"
 #include "window_model/field_rules.h"
-#include "window_model/validate_inputs.h"
 
 namespace corvanta {
 
@@ -23,46 +23,25 @@ namespace {
 
 [[noreturn]] void Refuse(std::string message) { throw Refusal{std::move(message)}; }
 
-// The five numeric fields: their option and label, the most characters the
-// window lets them hold (typed, or set from the settings file), the option
-// that gives their text, and what the text fills: a saved setting, which the
-// option replaces, or a text of the job alone.
-struct NumericField {
-  ControlId id;
-  const char* option;
-  const char* label;
-  std::size_t maxLength;
-  std::optional<std::string> SolveOptions::*given;
-  std::string AppSettings::*setting;  // nullptr: no saved setting
-  std::string JobEntry::*jobText;     // where there is no setting
-};
+std::string QuotedLabel(const char* label) { return std::string("\"") + label + "\""; }
 
-// The saved ones first: their texts are checked before the rest.
-constexpr NumericField kNumericFields[] = {
-    {IDC_INDEX_CONST, "--index-const", "Index Const:", kIndexConstantMaxLength,
-     &SolveOptions::indexConst, &AppSettings::indexConstant, nullptr},
-    {IDC_FEED_CONST, "--feed-const", "Feed Const:", kFeedConstantMaxLength,
-     &SolveOptions::feedConst, &AppSettings::feedConstant, nullptr},
-    {IDC_FEED_RATE, "--feed-rate", "Feed Rate:", kFeedRateMaxLength, &SolveOptions::feedRate,
-     &AppSettings::feedRate, nullptr},
-    {IDC_HELIX_ANGLE, "--helix", "Helix Angle:", 33, &SolveOptions::helix, nullptr,
-     &JobEntry::helixAngle},
-    {IDC_NORMAL_DIAMETRAL_PITCH, "--ndp", "Normal Diametral Pitch:", 33, &SolveOptions::pitch,
-     nullptr, &JobEntry::normalPitch},
-};
-
-std::string& TextOf(JobEntry& job, const NumericField& field) {
-  return field.setting != nullptr ? job.settings.*field.setting : job.*field.jobText;
+// A typed field's option help: its label, its unit, and for a saved field
+// where its text comes from when the option is not given.
+std::string FieldHelp(const JobField& field) {
+  std::string help = QuotedLabel(field.label);
+  if (*field.unit != '\0') help += std::string(" in ") + field.unit;
+  if (field.setting) help += " (default: the saved settings)";
+  return help;
 }
 
 // A text the field itself could hold: digits and at most one point, within
-// its length. Anything else (a sign, a letter, "1e5") never reaches the
-// window's number parsing, so it is refused here as the window's key filter
-// would refuse it.
-void CheckFieldText(const NumericField& field, const std::string& text, const std::string& source) {
-  if (!IsFieldText(text) || text.size() > field.maxLength)
-    Refuse(source + ": \"" + field.label + "\" must be " + std::string(FieldRangeText(field.id)) +
-           " in digits and at most one point, up to " + std::to_string(field.maxLength) +
+// the most characters it holds (typed, or set from the settings file).
+// Anything else (a sign, a letter, "1e5") never reaches the window's number
+// parsing, so it is refused here as the window's key filter would refuse it.
+void CheckFieldText(const JobField& field, const std::string& text, const std::string& source) {
+  if (!IsFieldText(text) || text.size() > LongestText(field))
+    Refuse(source + ": " + QuotedLabel(field.label) + " must be " + field.accepted +
+           " in digits and at most one point, up to " + std::to_string(LongestText(field)) +
            " characters (got " + Quoted(text) + ")");
 }
 
@@ -78,6 +57,10 @@ int WholeNumber(const std::string& text, const std::string& option, const std::s
   return value;
 }
 
+int WholeNumber(const std::string& text, const ChosenField& field) {
+  return WholeNumber(text, field.option, QuotedLabel(field.label), field.low, field.high);
+}
+
 }  // namespace
 
 SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
@@ -90,19 +73,20 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
   // Unknown options are refused below, with the nearest known one.
   app.allow_extras();
   SolveOptions options;
-  app.add_option("--index-const", options.indexConst,
-                 "\"Index Const:\" (default: the saved settings)");
-  app.add_option("--feed-const", options.feedConst,
-                 "\"Feed Const:\" (default: the saved settings)");
-  app.add_option("--feed-rate", options.feedRate, "\"Feed Rate:\" (default: the saved settings)");
-  app.add_option("--helix", options.helix, "\"Helix Angle:\" in degrees");
-  app.add_option("--ndp", options.pitch, "\"Normal Diametral Pitch:\"");
-  app.add_option("--teeth", options.teeth, "\"Number of Teeth:\", 1 to 500")->type_name("N");
-  app.add_option("--hob-threads", options.hobThreads, "\"Hob Threads:\", 1 to 24 (default 1)")
+  for (const JobField& field : kJobFields)
+    app.add_option(field.option, options.fieldTexts[static_cast<std::size_t>(field.id)],
+                   FieldHelp(field));
+  app.add_option(kNumberOfTeethField.option, options.teeth,
+                 QuotedLabel(kNumberOfTeethField.label) + ", " + RangeText(kNumberOfTeethField))
+      ->type_name("N");
+  app.add_option(kHobThreadsField.option, options.hobThreads,
+                 QuotedLabel(kHobThreadsField.label) + ", " + RangeText(kHobThreadsField) +
+                     " (default " + options.hobThreads + ")")
       ->type_name("T");
   CLI::Option* setupOption =
       app.add_option("--setup", options.setupRow,
-                     "machine set-up row of the hand/cut table, 0 to 7 (default 0)")
+                     "machine set-up row of the hand/cut table, 0 to " +
+                         std::to_string(kSetupRowCount - 1) + " (default " + options.setupRow + ")")
           ->type_name("ROW");
   AddSetupMeaningOptions(app, options.setupMeaning);
   app.add_flag("--whole-c", options.wholeC, "\"Use Whole C Constants Only\"");
@@ -177,15 +161,18 @@ SolveJob BuildSolveJob(const SolveOptions& options, const AppSettings& start) {
   const std::string settingsSource =
       options.settingsFile ? "--settings " + Quoted(*options.settingsFile, kEchoedPathBytes)
                            : "saved settings";
-  job.sourceOf[IDC_NUMBER_OF_TEETH] = "--teeth";
-  const auto fill = [&](const NumericField& field) {
-    const std::optional<std::string>& given = options.*field.given;
-    std::string& text = TextOf(entry, field);
+  job.sourceOf[IDC_NUMBER_OF_TEETH] = kNumberOfTeethField.option;
+  const auto fill = [&](const JobField& field) {
+    const std::optional<std::string>& given =
+        options.fieldTexts[static_cast<std::size_t>(field.id)];
+    std::string& text = FieldText(entry, field);
     if (given) text = *given;
-    job.sourceOf[field.id] = given || !field.setting ? field.option : settingsSource;
-    CheckFieldText(field, text, job.sourceOf[field.id]);
+    std::string& source = job.sourceOf[FieldControl(field.id)];
+    source = given || !field.setting ? field.option : settingsSource;
+    CheckFieldText(field, text, source);
   };
-  for (const NumericField& field : kNumericFields)
+  // The saved fields first: their texts are checked before the rest.
+  for (const JobField& field : kJobFields)
     if (field.setting) fill(field);
   if (options.stock) {
     const std::string& stock = *options.stock;
@@ -195,14 +182,16 @@ SolveJob BuildSolveJob(const SolveOptions& options, const AppSettings& start) {
              " characters '0' and '1' (got " + Quoted(stock) + ")");
     entry.settings.gearStockText = stock;
   }
-  for (const NumericField& field : kNumericFields)
+  for (const JobField& field : kJobFields)
     if (!field.setting) fill(field);
 
-  if (options.teeth.empty()) Refuse("--teeth: \"Number of Teeth:\" must be chosen, 1 to 500");
-  entry.teeth = WholeNumber(options.teeth, "--teeth", "\"Number of Teeth:\"", 1, 500);
-  entry.hobThreads =
-      std::to_string(WholeNumber(options.hobThreads, "--hob-threads", "\"Hob Threads:\"", 1, 24));
-  entry.setupRow = WholeNumber(options.setupRow, "--setup", "the set-up row", 0, 7);
+  if (options.teeth.empty())
+    Refuse(std::string(kNumberOfTeethField.option) + ": " + QuotedLabel(kNumberOfTeethField.label) +
+           " must be chosen, " + RangeText(kNumberOfTeethField));
+  entry.teeth = WholeNumber(options.teeth, kNumberOfTeethField);
+  entry.hobThreads = std::to_string(WholeNumber(options.hobThreads, kHobThreadsField));
+  entry.setupRow =
+      WholeNumber(options.setupRow, "--setup", "the set-up row", 0, kSetupRowCount - 1);
   std::string disagreement;
   const std::optional<int> row =
       ChooseSetupRow(entry.setupRow, options.setupGiven, options.setupMeaning, &disagreement);

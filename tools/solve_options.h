@@ -4,13 +4,16 @@
 #ifndef CORVANTA_TOOLS_SOLVE_OPTIONS_H
 #define CORVANTA_TOOLS_SOLVE_OPTIONS_H
 
+#include <array>
 #include <cstddef>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
 
 #include "search/search_method.h"
 #include "settings/app_settings.h"
+#include "settings/job_fields.h"
 #include "tools/setup_options.h"
 #include "window_model/control_access.h"
 #include "window_model/memory_job.h"
@@ -27,7 +30,7 @@ struct Refusal {
 
 // The command line as given.
 struct SolveOptions {
-  std::optional<std::string> indexConst, feedConst, feedRate, helix, pitch;
+  std::array<std::optional<std::string>, std::size(kJobFields)> fieldTexts;  // by JobFieldId
   std::string teeth, hobThreads = "1", setupRow = "0";
   bool setupGiven = false;
   SetupMeaning setupMeaning;  // --hob, --gear, --cut

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "settings/app_settings.h"
+#include "settings/job_fields.h"
 #include "window_model/memory_controls.h"
 
 namespace corvanta {
@@ -15,11 +16,16 @@ struct JobEntry {
   AppSettings settings;  // "Index Const:", "Feed Const:", "Feed Rate:" and the gear stock
   std::string helixAngle;
   std::string normalPitch;
-  int teeth = 0;  // 1 to 500; anything else: none chosen
+  int teeth = 0;  // one of kNumberOfTeethField's counts; anything else: none chosen
   std::string hobThreads = "1";
   int setupRow = 0;  // the row chosen in the HandCutChooser
   bool wholeC = false;
 };
+
+// The text of the typed field `field` in `job`: its saved setting, or the
+// job's own text for a field that is not saved.
+std::string& FieldText(JobEntry& job, const JobField& field);
+const std::string& FieldText(const JobEntry& job, const JobField& field);
 
 // Puts `job` into controls made fresh for it, as the window's creation and
 // the operator would: the field texts, the two lists with the window's items

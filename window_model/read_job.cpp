@@ -6,19 +6,20 @@
 #include "numeric/field_number.h"
 #include "resources/resource.h"
 #include "results/machine_setup.h"
+#include "settings/job_fields.h"
 
 namespace corvanta {
 
 namespace {
 
-// The feed rate is typed into a field of at most 10 characters; a read of
-// 11 gives those and no more, even from a longer text set by other means.
-constexpr std::size_t kFeedRateReadSize = 11;
+// The feed rate is read as at most the 10 characters its field holds: those
+// and no more, even from a longer text set by other means.
+constexpr std::size_t kFeedRateReadSize = LongestText(JobFieldOf(JobFieldId::kFeedRate)) + 1;
 
 // The display reads the fields into buffers of 60 characters, the hob
-// threads into one of 3 (it never holds more than "24").
+// threads into one just large enough for the largest count ("24").
 constexpr std::size_t kDisplayFieldReadSize = 60;
-constexpr std::size_t kHobThreadsReadSize = 3;
+constexpr std::size_t kHobThreadsReadSize = LongestText(kHobThreadsField) + 1;
 
 }  // namespace
 

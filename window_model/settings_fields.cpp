@@ -3,24 +3,18 @@
 #include <cstddef>
 
 #include "resources/resource.h"
+#include "settings/job_fields.h"
+#include "window_model/field_controls.h"
 #include "window_model/read_job.h"
 
 namespace corvanta {
 
-namespace {
-
-// A read that keeps at most `maxLength` characters (a buffer one longer).
-std::string ReadAtMost(const ControlAccess& controls, ControlId id, std::size_t maxLength) {
-  return controls.GetText(id, maxLength + 1);
-}
-
-}  // namespace
-
 AppSettings ReadSettingsFields(const ControlAccess& controls) {
   AppSettings settings;
-  settings.indexConstant = ReadAtMost(controls, IDC_INDEX_CONST, kIndexConstantMaxLength);
-  settings.feedConstant = ReadAtMost(controls, IDC_FEED_CONST, kFeedConstantMaxLength);
-  settings.feedRate = ReadAtMost(controls, IDC_FEED_RATE, kFeedRateMaxLength);
+  // Each saved field read into a buffer one longer than the text it keeps.
+  for (const JobField& field : kJobFields)
+    if (field.setting)
+      settings.*field.setting = controls.GetText(FieldControl(field.id), field.savedLength + 1);
   settings.gearStockText = GearStockTextFromCells(controls);
   return settings;
 }

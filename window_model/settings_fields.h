@@ -9,8 +9,9 @@
 
 namespace corvanta {
 
-// The index constant, feed constant and feed rate fields, each cut to its
-// longest kept text, and the 154 gear-stock cells (GearStockTextFromCells).
+// The saved fields (index constant, feed constant and feed rate), each cut
+// to its savedLength (settings/job_fields.h), and the 154 gear-stock cells
+// (GearStockTextFromCells).
 AppSettings ReadSettingsFields(const ControlAccess& controls);
 
 // The text to save from the 154 gear-stock cells: '1' for a cell that marks

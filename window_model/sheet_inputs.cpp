@@ -6,6 +6,8 @@
 
 #include "numeric/field_number.h"
 #include "resources/resource.h"
+#include "settings/job_fields.h"
+#include "window_model/field_controls.h"
 #include "window_model/read_job.h"
 #include "window_model/result_display.h"
 
@@ -18,24 +20,29 @@ std::string Read(const ControlAccess& controls, ControlId id, std::size_t charac
   return controls.GetText(id, characters + 1);
 }
 
+// A field's text as the sheet shows it typed.
+std::string Shown(const ControlAccess& controls, JobFieldId field) {
+  return Read(controls, FieldControl(field), JobFieldOf(field).sheetLength);
+}
+
 }  // namespace
 
 SheetInputs ReadSheetInputs(const ControlAccess& controls) {
   SheetInputs in;
-  in.indexConstShown = Read(controls, IDC_INDEX_CONST, 6);
+  in.indexConstShown = Shown(controls, JobFieldId::kIndexConstant);
   in.indexConst = Read(controls, IDC_INDEX_CONST, 59);
-  in.feedConstShown = Read(controls, IDC_FEED_CONST, 40);
+  in.feedConstShown = Shown(controls, JobFieldId::kFeedConstant);
   in.feedConst = Read(controls, IDC_FEED_CONST, 59);
-  in.helixShown = Read(controls, IDC_HELIX_ANGLE, 40);
+  in.helixShown = Shown(controls, JobFieldId::kHelixAngle);
   in.helix = Read(controls, IDC_HELIX_ANGLE, 59);
-  in.pitchShown = Read(controls, IDC_NORMAL_DIAMETRAL_PITCH, 40);
+  in.pitchShown = Shown(controls, JobFieldId::kNormalPitch);
   in.pitch = Read(controls, IDC_NORMAL_DIAMETRAL_PITCH, 59);
   in.pitchForSheet = Read(controls, IDC_NORMAL_DIAMETRAL_PITCH, 44);
   const int teethRow = controls.GetSelection(IDC_NUMBER_OF_TEETH);
   in.teeth = teethRow == kNoSelection
                  ? 0
                  : FieldInteger(controls.GetItemText(IDC_NUMBER_OF_TEETH, teethRow));
-  in.hobThreads = Read(controls, IDC_HOB_THREADS, 2);
+  in.hobThreads = Read(controls, IDC_HOB_THREADS, LongestText(kHobThreadsField));
   in.setupRow = controls.GetSelection(IDC_HAND_CUT_CHOOSER);
   in.pitchDiameterLine = Read(controls, IDC_PITCH_DIAMETER_LINE, 40);
   in.outsideDiameterLine = Read(controls, IDC_OUTSIDE_DIAMETER_LINE, 40);

@@ -5,16 +5,10 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "window_model/control_access.h"
 
 namespace corvanta {
-
-// "Number of Teeth:" offers 1 to kTeethMax; "Hob Threads:" holds 1 to
-// kHobThreadsMax, set by its spinner.
-inline constexpr int kTeethMax = 500;
-inline constexpr int kHobThreadsMax = 24;
 
 // Characters of a numeric field that the range checks look at (a read into a
 // buffer of 59).
@@ -28,20 +22,16 @@ struct InputProblem {
   std::string accepted;  // "0.000001 to 89.9"
 };
 
-// The tests in their fixed order: "Index Const:" 1 to 120, "Feed Const:" 0
-// to 90, "Helix Angle:" 1e-6 to 89.9, "Normal Diametral Pitch:" 0.35 to
-// 360, "Feed Rate:" 0 to 0.1 (each read as the C library's atof reads it,
-// so an empty text counts as 0 and a NaN fails; a text that is not digits
-// with at most one point fails whatever its value), then a selection in
-// "Number of Teeth:", then "Hob Threads:" a whole number from 1 to
-// kHobThreadsMax (only its spinner sets it, but another program can set
-// any text), then "E&xit" enabled (it is disabled exactly while a search or
-// a print runs). nullopt when every test passes.
+// The tests in their fixed order, each typed field within its range
+// (settings/job_fields.h): "Index Const:", "Feed Const:", "Helix Angle:",
+// "Normal Diametral Pitch:", "Feed Rate:" (each read as the C library's
+// atof reads it, so an empty text counts as 0 and a NaN fails; a text that
+// is not digits with at most one point fails whatever its value), then a
+// selection in "Number of Teeth:", then "Hob Threads:" a whole number in
+// its range (only its spinner sets it, but another program can set any
+// text), then "E&xit" enabled (it is disabled exactly while a search or a
+// print runs). nullopt when every test passes.
 std::optional<InputProblem> FindInputProblem(const ControlAccess& controls);
-
-// The range of a numeric field's test as the operator reads it ("1 to 120"),
-// "" for a control that is no numeric field.
-std::string_view FieldRangeText(ControlId field);
 
 // Enables "&Solve" exactly when FindInputProblem finds nothing, disables it
 // otherwise; returns the new state.

@@ -175,5 +175,31 @@ TEST_F(SaveSettingsCommand, AFailedSaveSaysWhyAndAGoodOneSaysNothing) {
     GTEST_SKIP() << "no immutable file: the file system or the user cannot set the attribute";
 }
 
+// Settings files hold feed constants of up to 40 characters, more than the
+// field can be typed with: the field shows the whole text, the job takes
+// it, and a save keeps it whole. Typing stops at the field's limit.
+class LongFeedConstant : public SaveSettingsCommand {
+ protected:
+  AppSettings StartSettings() const override {
+    AppSettings settings = DefaultAppSettings();
+    settings.feedConstant = kSaved;
+    return settings;
+  }
+  static constexpr const char* kSaved = "0.07500000000000000000000000000000000001";
+};
+
+TEST_F(LongFeedConstant, IsShownTakenAndSavedWhole) {
+  ASSERT_EQ(std::string(kSaved).size(), 40u);
+  EXPECT_EQ(Text(IDC_FEED_CONST), kSaved);
+  EnterJob("20", "10", 20);
+  EXPECT_TRUE(Enabled(IDC_SOLVE_BUTTON));
+  EXPECT_EQ(Save(), std::vector<std::string>{});
+  EXPECT_NE(FileBytes(File()).find(std::string("Feed Constant=") + kSaved + "\r\n"),
+            std::string::npos);
+
+  Retype(IDC_FEED_CONST, kSaved);
+  EXPECT_EQ(Text(IDC_FEED_CONST), std::string(kSaved).substr(0, 33));
+}
+
 }  // namespace
 }  // namespace corvanta

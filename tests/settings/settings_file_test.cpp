@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "settings/app_settings.h"
+#include "settings/job_fields.h"
 #include "settings/portable_profile_store.h"
 
 #ifdef _WIN32
@@ -83,12 +84,17 @@ TEST_P(SettingsFileTest, NoFileGivesTheDefaultsAndSavingThemCreatesTheFolderChai
 // Each file is read as the profile functions read it, damaged ones too (the
 // settings fuzz target saves over any bytes and reads them back).
 TEST_P(SettingsFileTest, ValuesAreReadAsTheProfileFunctionsReadThem) {
+  // A feed constant keeps 40 characters, more than its field can be typed
+  // with: files that hold such constants read as they always have.
+  const std::string feedConstant = "0.0750000000000000000000000000000000000123";
   const struct {
     std::string text;
     std::string AppSettings::*field;  // nullptr: only loading must work
     std::string expected;
   } cases[] = {
       {"[settings]\r\nFeed Rate=0.0123456789123\r\n", &AppSettings::feedRate, "0.01234567"},
+      {"[Settings]\r\nFeed Constant=" + feedConstant + "\r\n", &AppSettings::feedConstant,
+       feedConstant.substr(0, 40)},
       {"[settings]\r\nFeed Rate=\".05\"\r\n", &AppSettings::feedRate, ".05"},
       {"[settings]\r\nFeed Rate\r\n", &AppSettings::feedRate, ".025"},  // no '=': no value
       {std::string("\0\0[Settings]\r\nFeed Rate=\0x\r\n", 28), nullptr, ""},
@@ -106,7 +112,7 @@ TEST_P(SettingsFileTest, ValuesAreReadAsTheProfileFunctionsReadThem) {
     if (cases[i].field) {
       EXPECT_EQ(s.*cases[i].field, cases[i].expected);
     }
-    EXPECT_LE(s.feedRate.size(), kFeedRateMaxLength);
+    EXPECT_LE(s.feedRate.size(), JobFieldOf(JobFieldId::kFeedRate).savedLength);
   }
 }
 
