@@ -12,6 +12,7 @@
 #include "numeric/field_number.h"
 #include "numeric/number_text.h"
 #include "print/sheet_text.h"
+#include "search/train_ratio.h"
 
 namespace corvanta {
 
@@ -271,8 +272,7 @@ Decimal100 SheetFeedError(const SolveResult& result, const ExactRatio& c,
   const Decimal100 f = EffectiveFeedConstant(DecimalOrNaN(feedConstText));
   const Decimal100 p = ToDecimal(c.numerator);
   const Decimal100 q = ToDecimal(c.denominator);
-  const Decimal100 train =
-      ToDecimal(Product(result.feedNumerator)) / ToDecimal(Product(result.feedDenominator));
+  const Decimal100 train = DecimalTrainRatio(result.feedNumerator, result.feedDenominator);
   return train - (piOverPn * q) / (sinHelix * p * f);
 }
 

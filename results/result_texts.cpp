@@ -8,6 +8,7 @@
 #include "numeric/number_text.h"
 #include "numeric/whole_number.h"
 #include "search/search_worker.h"
+#include "search/train_ratio.h"
 
 namespace corvanta {
 
@@ -84,9 +85,8 @@ ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexT
 
   const ToothPair& indexNumerator = result.indexNumerator;
   const ToothPair& indexDenominator = result.indexDenominator;
-  const Decimal100 indexRatio = (Teeth(indexNumerator.second) * Teeth(indexNumerator.first)) /
-                                (Teeth(indexDenominator.second) * Teeth(indexDenominator.first));
-  const Decimal100 c = CFromIndexRatioBy(method, indexRatio, indexTerms);
+  const Decimal100 c =
+      CFromIndexRatioBy(method, DecimalTrainRatio(indexNumerator, indexDenominator), indexTerms);
 
   ResultTexts texts;
   texts.indexCells = TrainCells(indexNumerator, indexDenominator);
@@ -95,12 +95,7 @@ ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexT
   // C comes from the shown index train itself, so that train has no error.
   texts.indexErrorLine = "Index Error: None";
 
-  // Tooth counts are at most 169, so each product fits a 32-bit integer.
-  const std::int32_t feedUp =
-      std::int32_t{result.feedNumerator.first} * result.feedNumerator.second;
-  const std::int32_t feedDown =
-      std::int32_t{result.feedDenominator.first} * result.feedDenominator.second;
-  const Decimal100 feedRatio = Decimal100(feedUp) / Decimal100(feedDown);
+  const Decimal100 feedRatio = DecimalTrainRatio(result.feedNumerator, result.feedDenominator);
   const Decimal100 feedError = feedRatio - FeedRatio(c, feedConstant, sinHelix, piOverPn);
   texts.feedErrorLine = "Feed Error: " + FixedText(feedError, 12);
 

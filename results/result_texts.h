@@ -65,7 +65,13 @@ std::string ActualFeedText(const Decimal100& actualFeed, const Decimal100& along
 
 // Every text of `result` for the job of `inputs`. C comes from the index
 // train by the bisection of `method` with `indexTerms`, the terms the search
-// used, so the C shown is the C the train was found for.
+// used, so the C shown is the C the train was found for. (Not result.C
+// itself: with whole C constants only, the search keeps C rounded to the
+// whole number, and the texts of an exactly whole C are not always those
+// of the bisection's C. At Ki 30, T 1, N 40, s +1 the train 16 x 30 over
+// 41 x 16 has C = 1: the bisection's C, 1 + 1e-110, shows "C: 1", the
+// exact 1 an empty C line, its quotients by the gears falling a hair short
+// of whole numbers.)
 ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,
                            const SolveResult& result, SearchMethod method);
 

@@ -3,8 +3,10 @@
 namespace corvanta {
 
 Bracket BracketSearch(const PairTable& table, std::size_t denominator, const Decimal100& target) {
-  bracket_detail::NoStepTest none;
-  return bracket_detail::Narrow<false>(table, denominator, target, none);
+  bracket_detail::RatioAt ratioAt(table, denominator);
+  return NarrowBracket(
+      table.size(), [&](std::size_t mid) { return bracket_detail::SideOf(ratioAt(mid), target); },
+      [](std::size_t) {});
 }
 
 }  // namespace corvanta

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "numeric/number_types.h"
+#include "search/train_ratio.h"
 
 namespace corvanta {
 
@@ -18,12 +19,12 @@ struct CCandidate {
   Decimal100 C;  // 0 until the candidate search has finished
 };
 
-// The index ratio the candidate's C is refined from: each tooth count
-// widened to Decimal100, the driving product over the driven one. Both
-// searches form it this way, so both refine C from the same digits.
+// The index ratio the candidate's C is refined from: DecimalTrainRatio
+// (train_ratio.h) of the driving pair g2, g3 over the driven pair g0, g1.
+// Both searches take it from here, so both refine C from the same digits.
 inline Decimal100 IndexRatioOf(const CCandidate& candidate) {
-  return (Decimal100(candidate.g2) * Decimal100(candidate.g3)) /
-         (Decimal100(candidate.g0) * Decimal100(candidate.g1));
+  return DecimalTrainRatio(PairProduct(candidate.g2, candidate.g3),
+                           PairProduct(candidate.g0, candidate.g1));
 }
 
 }  // namespace corvanta

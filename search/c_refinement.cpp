@@ -1,16 +1,16 @@
 #include "search/c_refinement.h"
 
-#include <cmath>
+#include "search/decimal_bounds.h"
 
 namespace corvanta {
 
 void RefineC(CCandidate& candidate, const FastCBisection& bisection) {
-  // The ratio of tooth products in doubles: the products are exact, their
-  // quotient within 2^-53 of the true ratio, and the 100-digit ratio
-  // within three roundings of 1e-100 of it, so within 2^-52 of this double.
+  // The ratio of tooth products in doubles: the products are exact, and
+  // the 100-digit ratio lies within kProductRatioError of their quotient,
+  // relative to it.
   const double up = double(candidate.g2) * candidate.g3, down = double(candidate.g0) * candidate.g1;
   std::optional<BoundedDouble> yBound;
-  if (down > 0) yBound = BoundedDouble{up / down, std::ldexp(up / down, -52)};
+  if (down > 0) yBound = BoundedDouble{up / down, kProductRatioError * (up / down)};
   candidate.C = bisection(IndexRatioOf(candidate), yBound);
 }
 

@@ -28,10 +28,11 @@ namespace {
 //
 // cRoot is itself computed in 100 digits: N y and K - N y round by e
 // each, the second after a cancellation of about log10(C N) digits, so a
-// errs by at most errA = e (N |y| + |a|) (1.01 for the doubles), and cRoot
-// by alpha + 2e relative, alpha = errA / |a|. The band's ends, `below` and
-// `above`, are cRoot moved out by twice all of that (and their own
-// rounding), so C < below and C > above are decided correctly.
+// errs by at most errA = e (N |y| + |a|) (kBoundRoundingFactor for the
+// doubles), and cRoot by alpha + 2e relative, alpha = errA / |a| (2.1 e
+// leaves room). The band's ends, `below` and `above`, are cRoot moved out
+// by twice all of that (and their own rounding), so C < below and C >
+// above are decided correctly.
 //
 // |a| is bounded below from doubles: with K and y known within kb.bound
 // and yb.bound, the double aD = kD - N yD lies within kb.bound + N
@@ -42,22 +43,27 @@ struct DecidedSteps {
   int signA = 1;
 };
 
+// The band's "twice all of that" with its factor for the doubles: 2.02.
+static_assert(2 * kBoundRoundingFactor == 2.02);
+
 std::optional<DecidedSteps> MakeDecidedSteps(const Decimal100& y, const BoundedDouble& yb,
                                              const BoundedDouble& kb, const IndexTerms& terms,
                                              const Decimal100& kiT, const Decimal100& teeth) {
   constexpr double e = kDecimalRelativeError;
-  constexpr double kUlp = 1.0 / 9007199254740992.0;  // 2^-53
   const double n = terms.teeth;
   const double aD = kb.value - n * yb.value;
   const double absA = std::fabs(aD);
-  const double aBound = kb.bound + n * yb.bound + 1.01 * kUlp * (n * std::fabs(yb.value) + absA);
-  const double errA = 1.01 * e * (n * (std::fabs(yb.value) + yb.bound) + absA + aBound);
+  const double aBound =
+      kb.bound + n * yb.bound +
+      kBoundRoundingFactor * kDoubleRoundingError * (n * std::fabs(yb.value) + absA);
+  const double errA =
+      kBoundRoundingFactor * e * (n * (std::fabs(yb.value) + yb.bound) + absA + aBound);
   const double aLow = absA - aBound - errA;  // |a| is at least this
   if (!(aLow > 0.5 * absA)) return std::nullopt;
   const double alpha = errA / aLow;
-  const double rootError = 1.01 * alpha + 2.1 * e;
-  const double rho = 1.01 * 11 * e * (std::fabs(kb.value) + kb.bound) / aLow;
-  const double band = 2.02 * (rootError + rho + 2 * e);
+  const double rootError = kBoundRoundingFactor * alpha + 2.1 * e;
+  const double rho = kBoundRoundingFactor * 11 * e * (std::fabs(kb.value) + kb.bound) / aLow;
+  const double band = 2 * kBoundRoundingFactor * (rootError + rho + 2 * e);
   if (!(band < 0.01)) return std::nullopt;
 
   const Decimal100 a = kiT - teeth * y;

@@ -20,9 +20,6 @@ constexpr std::size_t kBlock = 4096;
 // 2^51 (1.5 x 2^52 leaves no bits below the units).
 constexpr double kRoundingShift = 6755399441055744.0;
 
-constexpr double kTwoToMinus46 = 1.0 / 70368744177664.0;
-constexpr double kTwoToMinus47 = kTwoToMinus46 / 2;
-
 // One candidate's wanted feed ratio, and its double when some train can
 // come within the tolerance of it.
 struct Wanted {
@@ -77,7 +74,8 @@ bool RangeSearch::Prepare(std::size_t begin, std::size_t end) {
   const double lowest = static_cast<double>(table_.front().product) / table_.back().product;
   const double highest = static_cast<double>(table_.back().product) / table_.front().product;
   // Every tolerance times a denominator stays below 1/2 (SearchCandidate).
-  if (!(1.01 * toleranceDouble_ * static_cast<double>(table_.back().product) < 0.5)) return false;
+  if (!(kBoundRoundingFactor * toleranceDouble_ * static_cast<double>(table_.back().product) < 0.5))
+    return false;
   for (std::size_t k = begin; k < end; ++k) {
     Wanted wanted{FeedRatio(candidates_[k].C, context_), std::nullopt};
     // Not finite (a feed constant of 0): every error is infinite or NaN.
@@ -85,7 +83,8 @@ bool RangeSearch::Prepare(std::size_t begin, std::size_t end) {
       const auto bounded = BoundDecimal(wanted.value);
       if (!bounded) return false;
       const double slack = 2 * toleranceDouble_ + bounded->bound;
-      if (bounded->value > lowest * 0.999 - slack && bounded->value < highest * 1.001 + slack)
+      if (bounded->value > lowest * kRatioRangeLowFactor - slack &&
+          bounded->value < highest * kRatioRangeHighFactor + slack)
         wanted.reachable = bounded;
     }
     wanted_.push_back(std::move(wanted));
@@ -106,7 +105,7 @@ double RangeSearch::Reach(double w) const {
   double limit = toleranceDouble_;
   if (!keptErrors_.empty())
     limit = std::min(limit, keptErrors_.back().value + keptErrors_.back().bound);
-  return limit + kTwoToMinus46 * (std::fabs(w) + limit) + 1e-90;
+  return limit + kReachSlack * (std::fabs(w) + limit) + kDecimalSlack;
 }
 
 bool RangeSearch::SearchCandidate(std::size_t k) {
@@ -171,14 +170,15 @@ void RangeSearch::ScanDenominator(const CCandidate& candidate, const Wanted& wan
   const double q = index_.products[i];
   const double w = wanted.reachable->value;
   const double estimate = std::fabs(nearest - w * q) / q;
-  const double estimateBound = kTwoToMinus47 * (std::fabs(w) + estimate) + 1e-90;
+  const double estimateBound = kFeedErrorEstimateError * (std::fabs(w) + estimate) + kDecimalSlack;
   std::optional<Decimal100> error;
   const auto exactError = [&]() -> const Decimal100& {
     if (!error) error = abs(TrainRatio(table_, from, i) - wanted.value);
     return *error;
   };
 
-  std::optional<bool> within = BoundedLess(estimate, estimateBound, toleranceDouble_, 1e-90);
+  std::optional<bool> within =
+      BoundedLess(estimate, estimateBound, toleranceDouble_, kDecimalSlack);
   if (!within) within = exactError() < tolerance_;
   if (!*within) return;
   for (std::size_t j = from; j < to; ++j) {

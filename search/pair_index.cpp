@@ -41,9 +41,9 @@ RatioCut CutAt(const PairTable& table, const PairIndex& index, std::size_t denom
   const std::size_t size = table.size();
   const double q = index.products[denominator];
   const double x = bounded.value * q;
-  constexpr double kTwoToMinus51 = 1.0 / 2251799813685248.0;
   const double reach =
-      1.01 * (bounded.bound * q + kTwoToMinus51 * std::fabs(x)) + 1e-90 * (std::fabs(x) + 1);
+      kBoundRoundingFactor * (bounded.bound * q + kCutRoundingSlack * std::fabs(x)) +
+      kDecimalSlack * (std::fabs(x) + 1);
   const double lo = x - reach, hi = x + reach;
   const double largest = static_cast<double>(index.firstAtLeast.size() - 2);
   if (lo > largest) return {size, 0};  // every product is below

@@ -57,27 +57,18 @@ RatioCut CutAt(const PairTable& table, const PairIndex& index, std::size_t denom
                const Decimal100& value, const BoundedDouble& bounded);
 
 // BracketSearch over a table of `size` entries whose comparisons are given
-// by `cut`: the same steps, the same final bracket. visit(mid) is called
-// where BracketSearch's step test is, after every step.
+// by `cut`: the same steps (NarrowBracket), the same final bracket.
+// visit(mid) is called where BracketSearch's step test is, after every step.
 template <typename Visit>
 Bracket NarrowAtCut(std::size_t size, RatioCut cut, Visit&& visit) {
-  using bracket_detail::Middle;
-  const std::size_t last = size - 1;
-  Bracket bracket{0, last};
-  std::size_t mid = Middle(0, last);
-  for (;;) {
-    const std::size_t span = bracket.hi - bracket.lo;
-    if (mid >= cut.below + cut.equal) {  // the ratio at mid is above the target
-      bracket.hi = (mid % 2 == 1 && mid < last && mid > 2) ? mid + 1 : mid;
-      mid = Middle(bracket.lo, bracket.hi);
-    } else if (mid < cut.below) {
-      bracket.lo = (mid % 2 == 1 && mid > 0) ? mid - 1 : mid;
-      mid = Middle(bracket.lo, bracket.hi);
-    }
-    const bool shrunk = bracket.hi - bracket.lo < span;
-    visit(mid);
-    if (!shrunk) return bracket;
-  }
+  return NarrowBracket(
+      size,
+      [&cut](std::size_t mid) {
+        if (mid >= cut.below + cut.equal) return RatioSide::kAbove;
+        if (mid < cut.below) return RatioSide::kBelow;
+        return RatioSide::kNeither;
+      },
+      visit);
 }
 
 }  // namespace corvanta

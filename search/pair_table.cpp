@@ -12,7 +12,7 @@ PairTable MakePairTable(const StockGears& stockGears) {
       const std::uint32_t later = stockGears[std::max(i, j)];
       const std::uint32_t earlier = stockGears[std::min(i, j)];
       table.push_back({static_cast<std::uint16_t>(later), static_cast<std::uint16_t>(earlier),
-                       std::uint64_t{later} * earlier});
+                       PairProduct(later, earlier)});
     }
   }
   std::sort(table.begin(), table.end(), [](const GearPair& a, const GearPair& b) {

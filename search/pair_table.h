@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "numeric/number_types.h"
+#include "search/train_ratio.h"
 
 namespace corvanta {
 
@@ -37,13 +38,10 @@ using PairTable = std::vector<GearPair>;
 PairTable MakePairTable(const StockGears& stockGears);
 
 // Ratio of the train whose driving pair is entry `numerator` and whose driven
-// pair is entry `denominator`: the numerator product converted exactly and
-// divided by the integer denominator product. (Dividing by an integer and by
-// the same integer as a Decimal100 can differ in the last digit; the search
-// always uses this form.)
+// pair is entry `denominator` (train_ratio.h).
 inline Decimal100 TrainRatio(const PairTable& table, std::size_t numerator,
                              std::size_t denominator) {
-  return Decimal100(table[numerator].product) / table[denominator].product;
+  return TrainRatio(table[numerator].product, table[denominator].product);
 }
 
 }  // namespace corvanta

@@ -1,12 +1,15 @@
-// The literal search: pair table, bracket search, C from an index ratio,
-// the worker's list, the job's C window, the split of the candidates and
-// the final order.
+// The literal search: pair table, train ratios, bracket search, C from an
+// index ratio, the worker's list, the job's C window, the split of the
+// candidates and the final order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "search/bracket_search.h"
+#include "search/c_candidate.h"
 #include "search/c_from_index_ratio.h"
+#include "search/train_ratio.h"
 #include "tests/support/search_job.h"
 
 namespace corvanta {
@@ -26,6 +29,33 @@ TEST(PairTable, AHandWorkedTable) {
                             {60, 20, 1200}, {60, 20, 1200}, {40, 40, 1600}, {60, 30, 1800},
                             {60, 30, 1800}, {60, 40, 2400}, {60, 40, 2400}, {60, 60, 3600}};
   EXPECT_EQ(table, expected);
+}
+
+// The two forms of a train's ratio (search/train_ratio.h), on 166 x 100
+// over 164 x 135, where they differ in their last digits: the pair table's
+// trains are compared by the first, a candidate's C comes from the second,
+// and each is the same number however its products were formed.
+TEST(TrainRatio, TheTwoFormsEachWhereItBelongs) {
+  const Decimal100 compared = TrainRatio(16600, 22140);
+  const Decimal100 derived = DecimalTrainRatio(ToothPair{166, 100}, ToothPair{164, 135});
+  EXPECT_NE(compared, derived);
+  EXPECT_LT(abs(compared - derived), derived * Decimal100("1e-100"));
+
+  const PairTable table = MakePairTable({100, 135, 164, 166});
+  const auto at = [&](std::uint16_t first, std::uint16_t second) {
+    const auto entry = std::find_if(table.begin(), table.end(), [&](const GearPair& e) {
+      return e.first == first && e.second == second;
+    });
+    return static_cast<std::size_t>(entry - table.begin());
+  };
+  EXPECT_EQ(TrainRatio(table, at(166, 100), at(164, 135)), compared);
+  EXPECT_EQ(IndexRatioOf(CCandidate{164, 135, 166, 100, 0, 0}), derived);
+  EXPECT_EQ((Decimal100(166) * Decimal100(100)) / (Decimal100(164) * Decimal100(135)), derived);
+  EXPECT_EQ(Decimal100("16600") / Decimal100("22140"), derived);
+  // TrainRatio's dividend is a temporary for a reason: a named one is
+  // divided by the integer made a Decimal100, the second form.
+  const Decimal100 dividend(std::uint64_t{16600});
+  EXPECT_EQ(dividend / std::uint64_t{22140}, derived);
 }
 
 // 3125 lies on the bisection's path (50000 halved four times); Ki T / N =
