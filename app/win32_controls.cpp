@@ -10,13 +10,48 @@
 
 namespace corvanta {
 
+namespace {
+
+// Whether `control` is a static text, whose text is its window text: the
+// static control leaves WM_GETTEXT to DefWindowProc, which answers with it.
+bool IsStaticText(HWND control) {
+  wchar_t name[8] = L"";
+  return GetClassNameW(control, name, 8) == 6 && lstrcmpiW(name, L"Static") == 0;
+}
+
+// A static's text as WM_GETTEXT into an 8-bit buffer of `size` gives it,
+// read without the message. Sent, the message would pass every procedure
+// the control has been subclassed with: the gear-stock cells and "Hob
+// Threads:" are their spinners' buddies, and the spinner's subclass looks
+// up its data in the window's properties, a call to the Wine server for
+// each message (a Solve reads all 154 cells).
+std::string StaticText(HWND control, std::size_t size) {
+  std::vector<wchar_t> wide(size, L'\0');
+  int length = InternalGetWindowText(control, wide.data(), static_cast<int>(size));
+  const auto bytesOf = [&wide](int characters) {
+    return WideCharToMultiByte(CP_ACP, 0, wide.data(), characters, nullptr, 0, nullptr, nullptr);
+  };
+  // The message converts into at most size - 1 bytes, and no further than
+  // the last character that fits whole.
+  int bytes = length > 0 ? bytesOf(length) : 0;
+  while (length > 0 && static_cast<std::size_t>(bytes) > size - 1) bytes = bytesOf(--length);
+  if (length <= 0 || bytes <= 0) return {};
+  std::string text(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), length, text.data(), bytes, nullptr, nullptr);
+  return text;
+}
+
+}  // namespace
+
 std::string Win32Controls::GetText(ControlId id, std::size_t size) const {
   if (size == 0) return {};
+  HWND control = Item(id);
+  if (IsStaticText(control)) return StaticText(control, size);
   std::vector<char> buffer(size, '\0');
   // What GetDlgItemTextA sends, to the control found through the window's
   // own table (Item).
   const auto length = static_cast<std::size_t>(
-      SendMessageA(Item(id), WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer.data())));
+      SendMessageA(control, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer.data())));
   return std::string(buffer.data(), std::min(length, size - 1));
 }
 
@@ -119,7 +154,26 @@ bool Win32Controls::IsMenuBarItemEnabled(int position) const {
   return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-void Win32Controls::RedrawMenuBar() { DrawMenuBar(window_); }
+void Win32Controls::RedrawMenuBar() {
+  if (updateDepth_ > 0) {
+    menuBarRedrawDue_ = true;
+    return;
+  }
+  DrawMenuBarStrip();
+}
+
+void Win32Controls::DrawMenuBarStrip() const {
+  MENUBARINFO bar = {};
+  bar.cbSize = sizeof bar;
+  if (!GetMenuBarInfo(window_, OBJID_MENU, 0, &bar)) {
+    DrawMenuBar(window_);
+    return;
+  }
+  // The strip in client coordinates: above the client area, in the frame.
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bar.rcBar), 2);
+  RedrawWindow(window_, &bar.rcBar, nullptr,
+               RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
+}
 
 void Win32Controls::Invalidate(int left, int top, int right, int bottom, bool erase) {
   RECT area = {left, top, right, bottom};
@@ -133,6 +187,14 @@ void Win32Controls::SetResultOnDisplay(bool onDisplay) {
 bool Win32Controls::ResultOnDisplay() const {
   const WindowState* state = WindowStateOf(window_);
   return state != nullptr && state->resultOnDisplay;
+}
+
+void Win32Controls::BeginUpdate() { ++updateDepth_; }
+
+void Win32Controls::EndUpdate() {
+  if (updateDepth_ == 0 || --updateDepth_ > 0 || !menuBarRedrawDue_) return;
+  menuBarRedrawDue_ = false;
+  DrawMenuBarStrip();
 }
 
 }  // namespace corvanta

@@ -14,6 +14,8 @@ class Win32Controls : public ControlAccess {
 
   HWND window() const { return window_; }
 
+  // What GetDlgItemTextA gives; a static text is read without sending it
+  // WM_GETTEXT (the answer is the same, see win32_controls.cpp).
   std::string GetText(ControlId id, std::size_t size) const override;
   // From a thread other than the window's the text is left for the
   // window's thread (WindowState::postedTexts), which shows it when it next
@@ -35,11 +37,19 @@ class Win32Controls : public ControlAccess {
   int MenuBarItemCount() const override;
   void EnableMenuBarItem(int position, bool enabled) override;
   bool IsMenuBarItemEnabled(int position) const override;
+  // Repaints the menu bar's strip of the window's frame, where DrawMenuBar
+  // would lay out the whole frame again (under Wine that moves the window
+  // on the X server and takes several times longer). Greying or enabling
+  // items leaves the bar's height as it was.
   void RedrawMenuBar() override;
   void Invalidate(int left, int top, int right, int bottom, bool erase) override;
   // Kept in the main window's WindowState.
   void SetResultOnDisplay(bool onDisplay) override;
   bool ResultOnDisplay() const override;
+  // The update belongs to this object: another Win32Controls over the same
+  // window draws as it goes.
+  void BeginUpdate() override;
+  void EndUpdate() override;
 
  private:
   // The child window of control `id`: from the table of the main window's
@@ -47,7 +57,10 @@ class Win32Controls : public ControlAccess {
   // under Wine lists every child of the window at each call (the window
   // has about six hundred, and a Solve asks for some four hundred).
   HWND Item(ControlId id) const;
+  void DrawMenuBarStrip() const;
   HWND window_;
+  int updateDepth_ = 0;
+  bool menuBarRedrawDue_ = false;  // asked for during the update
 };
 
 }  // namespace corvanta

@@ -72,6 +72,26 @@ class ControlAccess {
   // write it.
   virtual void SetResultOnDisplay(bool onDisplay) = 0;
   virtual bool ResultOnDisplay() const = 0;
+
+  // Changes made between BeginUpdate and its EndUpdate are shown together
+  // when the outermost EndUpdate comes, rather than each as it is made: the
+  // menu bar is redrawn once, however often RedrawMenuBar was called
+  // meanwhile. Reads see every change at once. Updates nest.
+  virtual void BeginUpdate() = 0;
+  virtual void EndUpdate() = 0;
+};
+
+// One update of `controls` (BeginUpdate) for as long as it lives, however
+// its scope is left.
+class ControlUpdate {
+ public:
+  explicit ControlUpdate(ControlAccess& controls) : controls_(controls) { controls_.BeginUpdate(); }
+  ~ControlUpdate() { controls_.EndUpdate(); }
+  ControlUpdate(const ControlUpdate&) = delete;
+  ControlUpdate& operator=(const ControlUpdate&) = delete;
+
+ private:
+  ControlAccess& controls_;
 };
 
 }  // namespace corvanta

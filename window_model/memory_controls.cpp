@@ -7,7 +7,8 @@
 namespace corvanta {
 
 MemoryControls::MemoryControls(int menuBarItems)
-    : menuBar_(static_cast<std::size_t>(std::max(menuBarItems, 0)), true) {}
+    : menuBar_(static_cast<std::size_t>(std::max(menuBarItems, 0)), true),
+      menuBarDrawn_(menuBar_) {}
 
 MemoryControls::Control& MemoryControls::At(ControlId id) { return controls_[id]; }
 
@@ -139,7 +140,14 @@ bool MemoryControls::IsMenuBarItemEnabled(int position) const {
          menuBar_[static_cast<std::size_t>(position)];
 }
 
-void MemoryControls::RedrawMenuBar() {}
+void MemoryControls::RedrawMenuBar() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (updateDepth_ > 0) {
+    menuBarRedrawDue_ = true;
+    return;
+  }
+  menuBarDrawn_ = menuBar_;
+}
 
 void MemoryControls::Invalidate(int left, int top, int right, int bottom, bool erase) {
   std::lock_guard<std::mutex> lock(mutex_);
@@ -154,6 +162,18 @@ void MemoryControls::SetResultOnDisplay(bool onDisplay) {
 bool MemoryControls::ResultOnDisplay() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return resultOnDisplay_;
+}
+
+void MemoryControls::BeginUpdate() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  ++updateDepth_;
+}
+
+void MemoryControls::EndUpdate() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (updateDepth_ == 0 || --updateDepth_ > 0 || !menuBarRedrawDue_) return;
+  menuBarRedrawDue_ = false;
+  menuBarDrawn_ = menuBar_;
 }
 
 void MemoryControls::AddItem(ControlId id, std::string_view text) {
@@ -181,6 +201,11 @@ int MemoryControls::TextWrites(ControlId id) const {
 std::vector<MemoryControls::Repaint> MemoryControls::TakeRepaints() {
   std::lock_guard<std::mutex> lock(mutex_);
   return std::exchange(repaints_, {});
+}
+
+std::vector<bool> MemoryControls::MenuBarAsDrawn() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return menuBarDrawn_;
 }
 
 }  // namespace corvanta

@@ -44,6 +44,8 @@ class MemoryControls : public ControlAccess {
   void Invalidate(int left, int top, int right, int bottom, bool erase) override;
   void SetResultOnDisplay(bool onDisplay) override;
   bool ResultOnDisplay() const override;
+  void BeginUpdate() override;
+  void EndUpdate() override;
 
   // Set-up calls, as the operator or the window's creation would do them.
   void AddItem(ControlId id, std::string_view text);
@@ -61,6 +63,9 @@ class MemoryControls : public ControlAccess {
   };
   int TextWrites(ControlId id) const;
   std::vector<Repaint> TakeRepaints();  // since the last call
+  // The menu bar's items as last drawn (RedrawMenuBar, or the end of the
+  // update that asked for it), enabled or not; all enabled at first.
+  std::vector<bool> MenuBarAsDrawn() const;
 
  private:
   struct Control {
@@ -80,6 +85,9 @@ class MemoryControls : public ControlAccess {
   std::map<ControlId, Control> controls_;
   std::map<int, bool> menuCommands_;
   std::vector<bool> menuBar_;
+  std::vector<bool> menuBarDrawn_;
+  int updateDepth_ = 0;
+  bool menuBarRedrawDue_ = false;  // asked for during the update
   std::vector<Repaint> repaints_;
   bool resultOnDisplay_ = false;
 };

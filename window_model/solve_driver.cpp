@@ -54,6 +54,8 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SolveSes
     controls.SetText(IDC_C_LINE, "");
   }
 
+  // The menu bar, enabled here and again by the result display, drawn once.
+  const ControlUpdate unlock(controls);
   EnableMenuBar(controls, true);
   for (ControlId id : UnlockedAfterSolve()) controls.Enable(id, true);
   outcome.stopped = session.control.StopRequested();

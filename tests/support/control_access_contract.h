@@ -36,7 +36,7 @@ TYPED_TEST_SUITE_P(ControlAccessContract);
 
 // A read gives at most size - 1 characters, as into a buffer of `size`; a
 // written text ends at its first zero; 8-bit characters come back as
-// written. On edit fields and display lines alike.
+// written. On edit fields, display lines and gear-stock cells alike.
 TYPED_TEST_P(ControlAccessContract, TextsAreReadAsIntoABufferOfTheirSize) {
   const struct {
     ControlId id;
@@ -53,6 +53,10 @@ TYPED_TEST_P(ControlAccessContract, TextsAreReadAsIntoABufferOfTheirSize) {
       {IDC_C_LINE, "C: 71/2", 0, ""},
       {IDC_C_LINE, std::string("C: 35\0 and more", 15), 100, "C: 35"},
       {IDC_LEAD_LINE, "\xB0 \xB1 \xB5 \xE9 \xFC \xD7", 100, "\xB0 \xB1 \xB5 \xE9 \xFC \xD7"},
+      // A gear-stock cell, as a Solve reads the stock: "1" told from longer.
+      {IDC_GEAR_STOCK_CELL_FIRST + 153, "1", 3, "1"},
+      {IDC_GEAR_STOCK_CELL_FIRST + 153, "11", 3, "11"},
+      {IDC_GEAR_STOCK_CELL_FIRST + 153, "1\xB5\xB5", 3, "1\xB5"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.id << " \"" << c.written << "\" read with " << c.size);

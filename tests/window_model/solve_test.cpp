@@ -7,6 +7,7 @@
 #include <functional>
 #include <new>
 #include <thread>
+#include <vector>
 
 #include "numeric/number_text.h"
 #include "resources/resource.h"
@@ -105,9 +106,10 @@ TEST(SolveCommand, AJobTheValidationRefusesIsNotSearched) {
   }
 }
 
-// While the workers run the window is locked and a second Solve refused;
-// Escape held once 12 candidates are done: the matches found so far are
-// kept, ordered and shown.
+// While the workers run the window is locked, its greyed menu bar drawn, and
+// a second Solve refused; Escape held once 12 candidates are done: the
+// matches found so far are kept, ordered and shown, under the menu bar drawn
+// enabled again.
 TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   MemoryControls controls;
   EnterJob(controls, testing::RegressionJob());
@@ -117,6 +119,7 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   platform.stopKey = [&] {
     for (ControlId id : ControlLockSet()) EXPECT_FALSE(controls.IsEnabled(id)) << id;
     EXPECT_FALSE(controls.IsMenuBarItemEnabled(0));
+    EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(4, false));
     EXPECT_FALSE(SolveCommand(controls, second, session).ran);
     return session.control.progressCounter.load() > 12;
   };
@@ -129,6 +132,7 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   for (std::size_t k = 1; k < results.size(); ++k)
     EXPECT_LE(results[k - 1].feedError, results[k].feedError);
   EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON));
+  EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(4, true));
   EXPECT_FALSE(controls.GetText(IDC_LEAD_LINE, 100).empty());
 }
 
