@@ -151,6 +151,8 @@ ask select "$(id IDC_NUMBER_OF_TEETH)" 56  # 57 teeth
 ask select "$(id IDC_HAND_CUT_CHOOSER)" 5
 read -r -a big_args <<<"$big"
 echo
+echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
 echo "| the 154-gear job, feed rate | candidates | window under Wine (s) | corvanta-solve (s) | window / corvanta-solve |"
 echo "|---|---|---|---|---|"
 for feed_rate in 0.0250 .025; do
@@ -174,5 +176,7 @@ for feed_rate in 0.0250 .025; do
 $(cut -d' ' -f1 "$work/window.times" | sort -g | tail -1) s; first result: \
 $(head -1 "$work/window.times" | cut -d' ' -f2-))"
 done
+echo
+echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Medians of $window_runs Solves each, the window's and the tool's runs alternating."
 exit $failed
