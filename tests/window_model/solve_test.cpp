@@ -178,7 +178,9 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
     EXPECT_EQ(std::pair(outcome.failed, outcome.stopped), std::pair(c.failed, c.stopped));
     EXPECT_LT(session.control.progressCounter.load(), 34u);
     EXPECT_EQ(platform.RunningWorkers(), 0u);
-    if (c.noResults) EXPECT_TRUE(session.results.empty());
+    if (c.noResults) {
+      EXPECT_TRUE(session.results.empty());
+    }
     EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
     EXPECT_FALSE(SolveRunning(session));
     if (c.end >= End::kNoStock) {
