@@ -75,39 +75,43 @@ std::string ActualFeedText(const Decimal100& actualFeed, const Decimal100& along
   return text;
 }
 
-ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,
-                           const SolveResult& result, SearchMethod method) {
+ResultNumbers EvaluateResultNumbers(const DisplayInputs& inputs, const IndexTerms& indexTerms,
+                                    const SolveResult& result, SearchMethod method) {
   const Decimal100 feedConstant = EffectiveFeedConstant(inputs.feedConstant);
   const Decimal100 radians = DegreesToRadians(inputs.helixAngle);
   const Decimal100 sinHelix = sin(radians);
   const Decimal100 cosHelix = cos(radians);
   const Decimal100 piOverPn = Pi() / inputs.normalPitch;
 
-  const ToothPair& indexNumerator = result.indexNumerator;
-  const ToothPair& indexDenominator = result.indexDenominator;
-  const Decimal100 c =
-      CFromIndexRatioBy(method, DecimalTrainRatio(indexNumerator, indexDenominator), indexTerms);
-
-  ResultTexts texts;
-  texts.indexCells = TrainCells(indexNumerator, indexDenominator);
-  texts.feedCells = TrainCells(result.feedNumerator, result.feedDenominator);
-  texts.cLine = CLineText(c, inputs, indexNumerator, indexDenominator);
-  // C comes from the shown index train itself, so that train has no error.
-  texts.indexErrorLine = "Index Error: None";
-
+  ResultNumbers numbers;
+  const Decimal100& c = numbers.c = CFromIndexRatioBy(
+      method, DecimalTrainRatio(result.indexNumerator, result.indexDenominator), indexTerms);
   const Decimal100 feedRatio = DecimalTrainRatio(result.feedNumerator, result.feedDenominator);
-  const Decimal100 feedError = feedRatio - FeedRatio(c, feedConstant, sinHelix, piOverPn);
-  texts.feedErrorLine = "Feed Error: " + FixedText(feedError, 12);
-
-  const Decimal100 actualFeed = piOverPn / (c * sinHelix);
-  texts.actualFeedText = ActualFeedText(actualFeed, actualFeed / cosHelix);
+  numbers.feedError = feedRatio - FeedRatio(c, feedConstant, sinHelix, piOverPn);
+  numbers.actualFeed = piOverPn / (c * sinHelix);
+  numbers.alongHelix = numbers.actualFeed / cosHelix;
 
   const Decimal100 teeth(inputs.teeth);
-  const Decimal100 lead = c * feedRatio * feedConstant * teeth;
+  numbers.lead = c * feedRatio * feedConstant * teeth;
   // The lead that C and the gear's geometry ask for.
   const Decimal100 wantedLead = ((piOverPn / (c * sinHelix)) * c) * teeth;
+  numbers.leadError = numbers.lead - wantedLead;
+  return numbers;
+}
+
+ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,
+                           const SolveResult& result, SearchMethod method) {
+  const ResultNumbers numbers = EvaluateResultNumbers(inputs, indexTerms, result, method);
+  ResultTexts texts;
+  texts.indexCells = TrainCells(result.indexNumerator, result.indexDenominator);
+  texts.feedCells = TrainCells(result.feedNumerator, result.feedDenominator);
+  texts.cLine = CLineText(numbers.c, inputs, result.indexNumerator, result.indexDenominator);
+  // C comes from the shown index train itself, so that train has no error.
+  texts.indexErrorLine = "Index Error: None";
+  texts.feedErrorLine = "Feed Error: " + FixedText(numbers.feedError, 12);
+  texts.actualFeedText = ActualFeedText(numbers.actualFeed, numbers.alongHelix);
   texts.leadLine =
-      "Lead: " + FixedText(lead, 10) + " (Error: " + FixedText(lead - wantedLead, 10) + ")";
+      "Lead: " + FixedText(numbers.lead, 10) + " (Error: " + FixedText(numbers.leadError, 10) + ")";
   return texts;
 }
 

@@ -63,6 +63,22 @@ std::string CLineText(const Decimal100& c, const DisplayInputs& inputs,
 // than rounded.
 std::string ActualFeedText(const Decimal100& actualFeed, const Decimal100& alongHelix);
 
+// The numbers of one result for the job on the page, each in 100 digits:
+// what its texts show, and what a list of results sorts by.
+struct ResultNumbers {
+  Decimal100 c;           // from the index train, as EvaluateResult says
+  Decimal100 feedError;   // feed train ratio - FeedRatio(c), signed
+  Decimal100 actualFeed;  // the feed C implies
+  Decimal100 alongHelix;  // the same along the helix
+  Decimal100 lead;        // the lead the trains cut
+  Decimal100 leadError;   // lead - the lead C and the geometry ask for
+};
+
+// The numbers of `result` for the job of `inputs`, C derived as for its
+// texts (EvaluateResult).
+ResultNumbers EvaluateResultNumbers(const DisplayInputs& inputs, const IndexTerms& indexTerms,
+                                    const SolveResult& result, SearchMethod method);
+
 // Every text of `result` for the job of `inputs`. C comes from the index
 // train by the bisection of `method` with `indexTerms`, the terms the search
 // used, so the C shown is the C the train was found for. (Not result.C
