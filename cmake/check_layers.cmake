@@ -1,7 +1,7 @@
 # The layer check: cmake -DROOT=<source folder> -P cmake/check_layers.cmake
 #
 # The code's folders are layers, bottom to top:
-#   1 numeric   2 settings, search   3 results   4 print   5 window_model
+#   1 numeric   2 settings, search   3 results   4 print, advice   5 window_model
 #   6 app, tools   7 fuzz (the fuzz targets, which reach into any layer but
 #   the Windows program)
 # A file may include its own folder and the folders of lower layers, never a
@@ -24,12 +24,13 @@ set(layer_settings 2)
 set(layer_search 2)
 set(layer_results 3)
 set(layer_print 4)
+set(layer_advice 4)
 set(layer_window_model 5)
 set(layer_app 6)
 set(layer_tools 6)
 set(layer_fuzz 7)
 set(layer_support 6)  # tests/support: up to the window model, not app/ or tools/
-set(code_folders numeric settings search results print window_model app tools fuzz)
+set(code_folders numeric settings search results print advice window_model app tools fuzz)
 set(windows_headers windows.h windowsx.h commctrl.h commdlg.h winspool.h shlobj.h shellapi.h
     process.h winuser.h wingdi.h)
 
@@ -57,7 +58,7 @@ endfunction()
 
 file(GLOB_RECURSE sources RELATIVE "${ROOT}" LIST_DIRECTORIES FALSE
      "${ROOT}/numeric/*" "${ROOT}/settings/*" "${ROOT}/search/*" "${ROOT}/results/*"
-     "${ROOT}/print/*" "${ROOT}/window_model/*" "${ROOT}/app/*" "${ROOT}/tools/*" "${ROOT}/fuzz/*"
+     "${ROOT}/print/*" "${ROOT}/advice/*" "${ROOT}/window_model/*" "${ROOT}/app/*" "${ROOT}/tools/*" "${ROOT}/fuzz/*"
      "${ROOT}/tests/*")
 list(FILTER sources INCLUDE REGEX "\\.(cpp|h)$")
 

@@ -75,28 +75,41 @@ std::string ActualFeedText(const Decimal100& actualFeed, const Decimal100& along
   return text;
 }
 
-ResultNumbers EvaluateResultNumbers(const DisplayInputs& inputs, const IndexTerms& indexTerms,
-                                    const SolveResult& result, SearchMethod method) {
-  const Decimal100 feedConstant = EffectiveFeedConstant(inputs.feedConstant);
+ResultJobTerms MakeResultJobTerms(const DisplayInputs& inputs) {
+  ResultJobTerms terms;
+  terms.feedConstant = EffectiveFeedConstant(inputs.feedConstant);
   const Decimal100 radians = DegreesToRadians(inputs.helixAngle);
-  const Decimal100 sinHelix = sin(radians);
-  const Decimal100 cosHelix = cos(radians);
-  const Decimal100 piOverPn = Pi() / inputs.normalPitch;
+  terms.sinHelix = sin(radians);
+  terms.cosHelix = cos(radians);
+  terms.piOverPn = Pi() / inputs.normalPitch;
+  terms.teeth = Decimal100(inputs.teeth);
+  return terms;
+}
 
-  ResultNumbers numbers;
-  const Decimal100& c = numbers.c = CFromIndexRatioBy(
+Decimal100 ShownC(const IndexTerms& indexTerms, const SolveResult& result, SearchMethod method) {
+  return CFromIndexRatioBy(
       method, DecimalTrainRatio(result.indexNumerator, result.indexDenominator), indexTerms);
-  const Decimal100 feedRatio = DecimalTrainRatio(result.feedNumerator, result.feedDenominator);
-  numbers.feedError = feedRatio - FeedRatio(c, feedConstant, sinHelix, piOverPn);
-  numbers.actualFeed = piOverPn / (c * sinHelix);
-  numbers.alongHelix = numbers.actualFeed / cosHelix;
+}
 
-  const Decimal100 teeth(inputs.teeth);
-  numbers.lead = c * feedRatio * feedConstant * teeth;
+ResultNumbers EvaluateResultNumbers(const ResultJobTerms& terms, const Decimal100& c,
+                                    const SolveResult& result) {
+  ResultNumbers numbers;
+  numbers.c = c;
+  const Decimal100 feedRatio = DecimalTrainRatio(result.feedNumerator, result.feedDenominator);
+  numbers.feedError = feedRatio - FeedRatio(c, terms.feedConstant, terms.sinHelix, terms.piOverPn);
+  numbers.actualFeed = terms.piOverPn / (c * terms.sinHelix);
+  numbers.alongHelix = numbers.actualFeed / terms.cosHelix;
+  numbers.lead = c * feedRatio * terms.feedConstant * terms.teeth;
   // The lead that C and the gear's geometry ask for.
-  const Decimal100 wantedLead = ((piOverPn / (c * sinHelix)) * c) * teeth;
+  const Decimal100 wantedLead = ((terms.piOverPn / (c * terms.sinHelix)) * c) * terms.teeth;
   numbers.leadError = numbers.lead - wantedLead;
   return numbers;
+}
+
+ResultNumbers EvaluateResultNumbers(const DisplayInputs& inputs, const IndexTerms& indexTerms,
+                                    const SolveResult& result, SearchMethod method) {
+  return EvaluateResultNumbers(MakeResultJobTerms(inputs), ShownC(indexTerms, result, method),
+                               result);
 }
 
 ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,

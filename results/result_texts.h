@@ -74,10 +74,26 @@ struct ResultNumbers {
   Decimal100 leadError;   // lead - the lead C and the geometry ask for
 };
 
+// What the numbers of every result of one job share, worked out once.
+struct ResultJobTerms {
+  Decimal100 feedConstant;  // EffectiveFeedConstant of the typed one
+  Decimal100 sinHelix;
+  Decimal100 cosHelix;
+  Decimal100 piOverPn;
+  Decimal100 teeth;
+};
+ResultJobTerms MakeResultJobTerms(const DisplayInputs& inputs);
+
 // The numbers of `result` for the job of `inputs`, C derived as for its
 // texts (EvaluateResult).
 ResultNumbers EvaluateResultNumbers(const DisplayInputs& inputs, const IndexTerms& indexTerms,
                                     const SolveResult& result, SearchMethod method);
+// The same for a C already derived from the index train (for many results
+// of one job: the bisection is most of the cost).
+ResultNumbers EvaluateResultNumbers(const ResultJobTerms& terms, const Decimal100& c,
+                                    const SolveResult& result);
+// C of `result` as EvaluateResult derives it.
+Decimal100 ShownC(const IndexTerms& indexTerms, const SolveResult& result, SearchMethod method);
 
 // Every text of `result` for the job of `inputs`. C comes from the index
 // train by the bisection of `method` with `indexTerms`, the terms the search
