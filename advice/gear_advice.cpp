@@ -63,7 +63,7 @@ std::vector<std::vector<std::uint32_t>> AdviceAdditions(const StockGears& stock,
 }
 
 AdviceRow AdviseStock(const AdviceJob& advice, const std::vector<std::uint32_t>& added,
-                      RunControl& control) {
+                      RunControl& control, CCache* cCache) {
   AdviceRow row;
   row.added = added;
   StockGears gears = advice.stock;
@@ -77,7 +77,7 @@ AdviceRow AdviseStock(const AdviceJob& advice, const std::vector<std::uint32_t>&
   InlinePlatform platform(advice.processors);
   SolveOutcome outcome;
   const std::vector<SolveResult> results =
-      SearchStock(platform, advice.method, advice.job, tables, control, {}, outcome);
+      SearchStock(platform, advice.method, advice.job, tables, control, {}, outcome, cCache);
   row.results = results.size();
   if (!results.empty()) {
     row.first = results.front();
@@ -117,11 +117,12 @@ AdviceOutcome RunAdvice(SolvePlatform& platform, const AdviceJob& advice, bool p
   std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> finished{0};
   std::atomic<bool> failed{false};
+  CCache cCache(advice.job.index);
   const auto work = [&] {
     for (std::size_t k = next.fetch_add(1); k < total; k = next.fetch_add(1)) {
       if (control.StopRequested()) return;
       try {
-        AdviceRow row = AdviseStock(advice, additions[k], control);
+        AdviceRow row = AdviseStock(advice, additions[k], control, &cCache);
         // A stop may have cut this search short: its row is not the Solve's.
         if (control.StopRequested()) return;
         done[k] = std::move(row);

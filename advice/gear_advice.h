@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "results/result_texts.h"
+#include "search/c_cache.h"
 #include "search/job_values.h"
 #include "search/pair_table.h"
 #include "search/run_control.h"
@@ -55,8 +56,10 @@ std::vector<std::vector<std::uint32_t>> AdviceAdditions(const StockGears& stock,
 // The row of `stock` with `added` put in: one whole search on the calling
 // thread (the workers of its split run in turn). `control` is the advice's:
 // its stop ends the search early, and the row is then incomplete.
+// With `cCache` (for the job's index terms) the fast search takes its C
+// constants from it.
 AdviceRow AdviseStock(const AdviceJob& advice, const std::vector<std::uint32_t>& added,
-                      RunControl& control);
+                      RunControl& control, CCache* cCache = nullptr);
 
 // The rows in the order the advice shows them: the stock itself first;
 // then rows with results by result 1's feed error, smallest first (as the
@@ -78,7 +81,8 @@ using AdviceProgress = std::function<void(std::size_t done, std::size_t total)>;
 // The stock itself and every addition, searched on `threads` threads
 // started through `platform` (its stop key and messages watched meanwhile,
 // as a Solve watches them); the calling thread waits. A stop keeps the rows
-// already done.
+// already done. The fast search's C constants are refined once for all the
+// rows (CCache).
 AdviceOutcome RunAdvice(SolvePlatform& platform, const AdviceJob& advice, bool pairs,
                         unsigned threads, RunControl& control, const AdviceProgress& progress);
 

@@ -64,7 +64,8 @@ void KeepWholeCs(std::vector<CCandidate>& candidates) {
 }  // namespace
 
 std::optional<CandidateList> FastFindCandidates(const StockTables& tables, const JobValues& job,
-                                                SolvePlatform& platform, bool refineWithWorkers) {
+                                                SolvePlatform& platform, bool refineWithWorkers,
+                                                CCache* cCache) {
   const PairTable& table = tables.pairs;
   const PairIndex& index = tables.index;
   // The window as FindCandidates forms it.
@@ -97,11 +98,14 @@ std::optional<CandidateList> FastFindCandidates(const StockTables& tables, const
   }
   found.deviationsSeen = seenDeviations.size();
   if (candidates.empty()) return found;
-  if (refineWithWorkers && !job.wholeC) {
+  if (cCache) {
+    cCache->Refine(candidates);
+  } else if (refineWithWorkers && !job.wholeC) {
     found.refineLater = PendingRefinement{job.index, RefineShares(platform)};
     return found;
+  } else {
+    RefineNow(candidates, job.index, platform);
   }
-  RefineNow(candidates, job.index, platform);
   if (job.wholeC) KeepWholeCs(candidates);
   return found;
 }

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "search/c_cache.h"
 #include "search/candidates.h"
 #include "search/job_values.h"
 #include "search/solve_platform.h"
@@ -22,9 +23,14 @@ namespace corvanta {
 // With refineWithWorkers, and without the whole-C choice, the C constants
 // are left to the feed search instead: the list's refineLater says how,
 // and each candidate's C stays 0 until that run has refined it.
+//
+// With `cCache` (made for the job's index terms), the C constants come from
+// it on this thread, refined only where it has none yet, and
+// refineWithWorkers is not looked at.
 std::optional<CandidateList> FastFindCandidates(const StockTables& tables, const JobValues& job,
                                                 SolvePlatform& platform,
-                                                bool refineWithWorkers = false);
+                                                bool refineWithWorkers = false,
+                                                CCache* cCache = nullptr);
 
 }  // namespace corvanta
 

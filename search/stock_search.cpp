@@ -12,10 +12,10 @@ namespace corvanta {
 std::vector<SolveResult> SearchStock(SolvePlatform& platform, SearchMethod method,
                                      const JobValues& job, const StockTables& tables,
                                      RunControl& control, const ProgressCallback& progress,
-                                     SolveOutcome& outcome) {
+                                     SolveOutcome& outcome, CCache* cCache) {
   std::optional<CandidateList> found;
   if (method == SearchMethod::kFast)
-    found = FastFindCandidates(tables, job, platform, /*refineWithWorkers=*/true);
+    found = FastFindCandidates(tables, job, platform, /*refineWithWorkers=*/true, cCache);
   if (!found) found = FindCandidates(tables.pairs, job);
   outcome.candidates = found->candidates.size();
   ResultSink sink;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "search/c_cache.h"
 #include "search/feed_search.h"
 #include "search/job_values.h"
 #include "search/run_control.h"
@@ -20,11 +21,13 @@ namespace corvanta {
 // processors, and what it kept in the final order (OrderResults), at most
 // kMaxResults. Everything it builds is its own but the read-only `tables`,
 // so searches on separate threads and controls can run at once. Fills
-// outcome's candidates and what RunFeedSearch fills.
+// outcome's candidates and what RunFeedSearch fills. The fast search takes
+// its C constants from `cCache` when given (searches of several stocks for
+// one job share it).
 std::vector<SolveResult> SearchStock(SolvePlatform& platform, SearchMethod method,
                                      const JobValues& job, const StockTables& tables,
                                      RunControl& control, const ProgressCallback& progress,
-                                     SolveOutcome& outcome);
+                                     SolveOutcome& outcome, CCache* cCache = nullptr);
 
 }  // namespace corvanta
 

@@ -25,7 +25,9 @@
 #include "resources/resource.h"
 #include "search/order_results.h"
 #include "search/thread_platform.h"
+#include "tools/advise_command.h"
 #include "tools/refusal_text.h"
+#include "tools/result_lines.h"
 #include "tools/solve_options.h"
 #include "window_model/memory_job.h"
 #include "window_model/result_display.h"
@@ -137,33 +139,10 @@ Run Solve(SolveControls& controls, const SolveJob& job) {
   return run;
 }
 
-// One shown result, read back from the controls.
-struct ShownLines {
-  std::array<int, 4> indexCells{}, feedCells{};
-  std::string c, lead, indexError, feedError, actualFeed;
-};
-
 // Result k (from 0) as the result selector shows it.
 ShownLines ShowAndRead(MemoryControls& controls, std::size_t k) {
   ShowSearchResult(controls, ProgramSolveSession(), k);
-  const auto text = [&](ControlId id) { return controls.GetText(id, 1024); };
-  const auto cell = [&](ControlId id) { return std::atoi(text(id).c_str()); };
-  ShownLines lines;
-  lines.indexCells = {cell(IDC_INDEX_UPPER_LEFT), cell(IDC_INDEX_UPPER_RIGHT),
-                      cell(IDC_INDEX_LOWER_LEFT), cell(IDC_INDEX_LOWER_RIGHT)};
-  lines.feedCells = {cell(IDC_FEED_UPPER_LEFT), cell(IDC_FEED_UPPER_RIGHT),
-                     cell(IDC_FEED_LOWER_LEFT), cell(IDC_FEED_LOWER_RIGHT)};
-  lines.c = text(IDC_C_LINE);
-  lines.lead = text(IDC_LEAD_LINE);
-  lines.indexError = text(IDC_INDEX_ERROR_LINE);
-  lines.feedError = text(IDC_FEED_ERROR_LINE);
-  lines.actualFeed = text(IDC_ACTUAL_FEED_TEXT);
-  return lines;
-}
-
-std::string Fraction(const std::array<int, 4>& cells) {
-  return std::to_string(cells[0]) + " " + std::to_string(cells[1]) + " / " +
-         std::to_string(cells[2]) + " " + std::to_string(cells[3]);
+  return ReadShownLines(controls);
 }
 
 std::array<std::string, 2> GeometryLines(const MemoryControls& controls) {
@@ -185,17 +164,7 @@ void PrintJson(MemoryControls& controls, const Run& run, std::size_t shown) {
   for (std::size_t k = 0; k < shown; ++k) {
     const ShownLines lines = ShowAndRead(controls, k);
     const SolveResult& r = results[k];
-    out["shown"].push_back({{"teeth", ToothCounts(r)},
-                            {"feedError", FixedText(r.feedError, 30)},
-                            {"C", FixedText(r.C, 30)},
-                            {"lines",
-                             {{"indexCells", lines.indexCells},
-                              {"feedCells", lines.feedCells},
-                              {"c", lines.c},
-                              {"lead", lines.lead},
-                              {"indexError", lines.indexError},
-                              {"feedError", lines.feedError},
-                              {"actualFeed", lines.actualFeed}}}});
+    out["shown"].push_back(ResultEntry(r, lines));
   }
   std::cout << out.dump(2) << "\n";
 }
@@ -210,14 +179,8 @@ void PrintText(MemoryControls& controls, const Run& run, std::size_t shown) {
             << " processors\n";
   for (std::size_t k = 0; k < shown; ++k) {
     const ShownLines lines = ShowAndRead(controls, k);
-    std::cout << "\nResult " << k + 1 << " of " << count << "\n"
-              << "  Index: " << Fraction(lines.indexCells) << "\n"
-              << "  Feed:  " << Fraction(lines.feedCells) << "\n"
-              << "  " << lines.c << "\n"
-              << "  " << lines.lead << "\n"
-              << "  " << lines.indexError << "\n"
-              << "  " << lines.feedError << "\n"
-              << "  " << lines.actualFeed << "\n";
+    std::cout << "\nResult " << k + 1 << " of " << count << "\n";
+    PrintLines(std::cout, lines, "  ");
   }
 }
 
@@ -265,6 +228,16 @@ int main(int argc, char** argv) {
   if (interrupted.load()) {
     std::cerr << kSolveProgram << ": stopped before the search began\n";
     return kInterrupted;
+  }
+  if (options.advise || options.advisePairs) {
+    TerminalPlatform platform(job.processors);
+    AdviseRequest request;
+    request.pairs = options.advisePairs;
+    request.json = options.json;
+    request.rows = job.resultCount;
+    request.showProgress = isatty(STDERR_FILENO) == 1;
+    request.method = job.method;
+    return RunAdviseCommand(controls, platform, request);
   }
   const Run run = Solve(controls, job);
   const std::size_t shown = std::min(job.resultCount, run.results->size());

@@ -102,7 +102,8 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
                  "logical processors to split the search over (default: all); the result "
                  "list depends on the split")
       ->type_name("P");
-  app.add_option("--results", options.resultCount, "how many results to print (default 10)")
+  app.add_option("--results", options.resultCount,
+                 "how many results (with --advise: rows) to print (default 10)")
       ->type_name("K");
   app.add_flag("--json", options.json, "print one JSON object instead of text");
   app.add_flag("--literal", options.literal,
@@ -116,6 +117,15 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
                  "the result whose sheet --sheet writes, counted from 1 (default 1)")
       ->type_name("N")
       ->needs(sheetOption);
+  CLI::Option* adviseOption = app.add_flag(
+      "--advise", options.advise,
+      "instead of printing the results, search the stock again with each change gear it "
+      "lacks added, and print the stock's own row and the --results best rows");
+  CLI::Option* pairsOption =
+      app.add_flag("--advise-pairs", options.advisePairs,
+                   "as --advise, with every two gears the stock lacks added as well");
+  adviseOption->excludes(sheetOption);
+  pairsOption->excludes(sheetOption);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {

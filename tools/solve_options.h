@@ -38,6 +38,7 @@ struct SolveOptions {
   std::optional<std::string> stock, settingsFile;
   std::string processors, resultCount = "10";
   bool json = false, literal = false;
+  bool advise = false, advisePairs = false;  // gear advice instead of a Solve
   std::optional<std::string> sheetPath;
   std::string sheetResult = "1";
   std::string help;  // --help, --version: the text to print, and nothing else to do

@@ -280,5 +280,64 @@ TEST(CorvantaSolve, CtrlCStopsTheSearchOrKeepsItFromBeginning) {
   EXPECT_EQ(before.out, "");
 }
 
+// The stock text of `gears` (tooth counts).
+std::string StockText(const std::vector<int>& gears) {
+  std::string text(154, '0');
+  for (int teeth : gears) text[static_cast<std::size_t>(teeth - 16)] = '1';
+  return text;
+}
+
+// Each printed row of the advice is what a Solve of the stock with the row's
+// gears added prints: its result count and its result 1, every digit; a
+// stock of every gear gets a line that says so.
+TEST(CorvantaSolve, AdviceRowsAreTheSolvesOfTheirStocks) {
+  const auto expectRowsAreSolves = [](const std::vector<int>& stock, const char* option,
+                                      std::size_t rows) {
+    SCOPED_TRACE(option);
+    const ToolRun advice = RunTool(Job({"--stock", StockText(stock), "--processors", "2", option,
+                                        "--results", std::to_string(rows), "--json"}));
+    ASSERT_EQ(advice.status, 0) << advice.err;
+    const nlohmann::json out = nlohmann::json::parse(advice.out);
+    ASSERT_EQ(out["rows"].size(), rows + 1);
+    EXPECT_EQ(out["rows"][0]["added"], nlohmann::json::array());
+    std::size_t found = 0;
+    for (const nlohmann::json& row : out["rows"]) {
+      std::vector<int> gears = stock;
+      for (int teeth : row["added"]) gears.push_back(teeth);
+      SCOPED_TRACE(row["added"].dump());
+      const ToolRun solve = RunTool(
+          Job({"--stock", StockText(gears), "--processors", "2", "--results", "1", "--json"}));
+      ASSERT_EQ(solve.status, 0) << solve.err;
+      const nlohmann::json solved = nlohmann::json::parse(solve.out);
+      EXPECT_EQ(row["results"], solved["results"]);
+      EXPECT_EQ(row["first"], solved["shown"].empty() ? nlohmann::json() : solved["shown"][0]);
+      found += row["results"].get<std::size_t>();
+    }
+    EXPECT_GT(found, 0u);
+  };
+  std::vector<int> small;
+  for (int teeth = 16; teeth < 40; ++teeth) small.push_back(teeth);
+  expectRowsAreSolves(small, "--advise", 4);
+  std::vector<int> allButThree;
+  for (int teeth = 16; teeth <= 169; ++teeth)
+    if (teeth != 41 && teeth != 73 && teeth != 85) allButThree.push_back(teeth);
+  expectRowsAreSolves(allButThree, "--advise-pairs", 6);
+
+  const ToolRun full = RunTool(Job({"--stock", "1", "--advise"}));
+  EXPECT_EQ(full.status, 0) << full.err;
+  EXPECT_NE(full.out.find("Every change gear from 16 to 169 teeth is in the stock"),
+            std::string::npos);
+}
+
+// Ctrl+C during the advice prints the rows done so far, as a Solve prints
+// its results so far.
+TEST(CorvantaSolve, CtrlCStopsTheAdviceWithTheRowsSoFar) {
+  const ToolRun during = RunInterrupted(Job({"--advise", "--json"}), CtrlC::kDuringSearch);
+  EXPECT_EQ(during.status, 130);
+  EXPECT_EQ(during.err, "corvanta-solve: stopped early; these are the rows found so far\n");
+  ASSERT_FALSE(during.out.empty());
+  EXPECT_EQ(nlohmann::json::parse(during.out)["stopped"], true);
+}
+
 }  // namespace
 }  // namespace corvanta
