@@ -116,6 +116,13 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
                  "the result whose sheet --sheet writes, counted from 1 (default 1)")
       ->type_name("N")
       ->needs(sheetOption);
+  CLI::Option* csvOption =
+      app.add_option("--csv", options.csvPath,
+                     "write every result (up to 200) as CSV, as the window's \"Save Results As "
+                     "...\" saves it: into FILE, or instead of the listing on standard output "
+                     "when no FILE is given")
+          ->expected(0, 1)
+          ->type_name("[FILE]");
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -129,6 +136,11 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
   }
   if (!app.remaining().empty()) Refuse(LeftOverRefusal(app));
   options.setupGiven = setupOption->count() > 0;
+  options.csv = csvOption->count() > 0;
+  // A --csv without its FILE leaves the text empty.
+  if (options.csvPath && options.csvPath->empty()) options.csvPath.reset();
+  if (options.csv && !options.csvPath && options.json)
+    Refuse("--csv without a FILE and --json both print on standard output: give --csv a FILE");
   return options;
 }
 

@@ -39,6 +39,8 @@ struct SolveOptions {
   std::string processors, resultCount = "10";
   bool json = false, literal = false;
   std::optional<std::string> sheetPath;
+  bool csv = false;                    // --csv: every result as CSV
+  std::optional<std::string> csvPath;  // its FILE; none: on standard output
   std::string sheetResult = "1";
   std::string help;  // --help, --version: the text to print, and nothing else to do
 };
