@@ -39,8 +39,8 @@ const Decimal100& SortKey(const ResultRow& row, ResultColumn column) {
     case ResultColumn::kLeadError: return row.numbers.leadError;
     case ResultColumn::kFeedError: return row.numbers.feedError;
     case ResultColumn::kActualFeed: return row.numbers.actualFeed;
-    case ResultColumn::kAlongHelix: break;
-    case ResultColumn::kNumber: break;
+    case ResultColumn::kAlongHelix: return row.numbers.alongHelix;
+    case ResultColumn::kNumber: break;  // sorted by the number itself
   }
   return row.numbers.alongHelix;
 }
