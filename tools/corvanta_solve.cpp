@@ -242,8 +242,8 @@ std::string WriteSheet(ControlAccess& controls, const SolveSession& session, int
   return {};
 }
 
-// The CSV of every result, as the window's "Save Results As ..." writes it
-// for the job on its page.
+// The CSV of every result for the job on the page, each row evaluated as
+// the result display evaluates that result.
 std::string ResultsCsvOnPage(const ControlAccess& controls, const SolveSession& session) {
   const auto rows = ResultRowsOnPage(controls, session);
   return ResultsCsv(rows ? *rows : std::vector<ResultRow>{});

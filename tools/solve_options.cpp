@@ -118,9 +118,8 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
       ->needs(sheetOption);
   CLI::Option* csvOption =
       app.add_option("--csv", options.csvPath,
-                     "write every result (up to 200) as CSV, as the window's \"Save Results As "
-                     "...\" saves it: into FILE, or instead of the listing on standard output "
-                     "when no FILE is given")
+                     "write every result (up to 200) as CSV, one row a result: into FILE, or "
+                     "instead of the listing on standard output when no FILE is given")
           ->expected(0, 1)
           ->type_name("[FILE]");
   try {
