@@ -112,9 +112,8 @@ ResultNumbers EvaluateResultNumbers(const DisplayInputs& inputs, const IndexTerm
                                result);
 }
 
-ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,
-                           const SolveResult& result, SearchMethod method) {
-  const ResultNumbers numbers = EvaluateResultNumbers(inputs, indexTerms, result, method);
+ResultTexts ResultTextsOf(const DisplayInputs& inputs, const SolveResult& result,
+                          const ResultNumbers& numbers) {
   ResultTexts texts;
   texts.indexCells = TrainCells(result.indexNumerator, result.indexDenominator);
   texts.feedCells = TrainCells(result.feedNumerator, result.feedDenominator);
@@ -126,6 +125,11 @@ ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexT
   texts.leadLine =
       "Lead: " + FixedText(numbers.lead, 10) + " (Error: " + FixedText(numbers.leadError, 10) + ")";
   return texts;
+}
+
+ResultTexts EvaluateResult(const DisplayInputs& inputs, const IndexTerms& indexTerms,
+                           const SolveResult& result, SearchMethod method) {
+  return ResultTextsOf(inputs, result, EvaluateResultNumbers(inputs, indexTerms, result, method));
 }
 
 }  // namespace corvanta

@@ -95,6 +95,12 @@ ResultNumbers EvaluateResultNumbers(const ResultJobTerms& terms, const Decimal10
 // C of `result` as EvaluateResult derives it.
 Decimal100 ShownC(const IndexTerms& indexTerms, const SolveResult& result, SearchMethod method);
 
+// The texts of `result` whose numbers for the job of `inputs` are
+// `numbers` (EvaluateResultNumbers): what EvaluateResult shows, for a caller
+// that needs the numbers too.
+ResultTexts ResultTextsOf(const DisplayInputs& inputs, const SolveResult& result,
+                          const ResultNumbers& numbers);
+
 // Every text of `result` for the job of `inputs`. C comes from the index
 // train by the bisection of `method` with `indexTerms`, the terms the search
 // used, so the C shown is the C the train was found for. (Not result.C

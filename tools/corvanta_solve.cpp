@@ -31,6 +31,7 @@
 #include "tools/solve_options.h"
 #include "window_model/memory_job.h"
 #include "window_model/result_display.h"
+#include "window_model/result_list.h"
 #include "window_model/sheet_inputs.h"
 #include "window_model/solve_driver.h"
 #include "window_model/update_geometry.h"
@@ -204,6 +205,21 @@ std::string WriteSheet(ControlAccess& controls, const SolveSession& session, int
   return {};
 }
 
+// The CSV of every result for the job on the page, each row evaluated as
+// the result display evaluates that result.
+std::string ResultsCsvOnPage(const ControlAccess& controls, const SolveSession& session) {
+  const auto rows = ResultRowsOnPage(controls, session);
+  return ResultsCsv(rows ? *rows : std::vector<ResultRow>{});
+}
+
+// What --csv FILE does after a Solve: "" when written, else what went wrong.
+std::string WriteCsv(const std::string& csv, const std::string& path) {
+  FileReplacement file(path);
+  if (!file.Write(csv.data(), csv.size()) || !file.Commit())
+    return "cannot write " + Quoted(path, kEchoedPathBytes) + ": " + file.Error();
+  return {};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -241,16 +257,26 @@ int main(int argc, char** argv) {
   }
   const Run run = Solve(controls, job);
   const std::size_t shown = std::min(job.resultCount, run.results->size());
-  if (options.json) {
+  if (options.csv && !options.csvPath) {
+    std::cout << ResultsCsvOnPage(controls, ProgramSolveSession());
+  } else if (options.json) {
     PrintJson(controls, run, shown);
   } else {
     PrintText(controls, run, shown);
   }
   std::cout.flush();
+  // Ctrl+C stopped the search; from here on it stops the program, and
+  // neither it nor SIGTERM leaves a half-written file behind.
+  if (options.sheetPath || options.csvPath) RemoveTemporaryFilesWhenStopped();
+  if (options.csvPath) {
+    const std::string problem =
+        WriteCsv(ResultsCsvOnPage(controls, ProgramSolveSession()), *options.csvPath);
+    if (!problem.empty()) {
+      std::cerr << kSolveProgram << ": --csv: " << OneLine(problem) << "\n";
+      return 1;
+    }
+  }
   if (options.sheetPath) {
-    // Ctrl+C stopped the search; from here on it stops the program, and
-    // neither it nor SIGTERM leaves a half-written sheet behind.
-    RemoveTemporaryFilesWhenStopped();
     const std::string problem =
         WriteSheet(controls, ProgramSolveSession(), job.sheetResult, *options.sheetPath);
     if (!problem.empty()) {

@@ -117,6 +117,12 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
                  "the result whose sheet --sheet writes, counted from 1 (default 1)")
       ->type_name("N")
       ->needs(sheetOption);
+  CLI::Option* csvOption =
+      app.add_option("--csv", options.csvPath,
+                     "write every result (up to 200) as CSV, one row a result: into FILE, or "
+                     "instead of the listing on standard output when no FILE is given")
+          ->expected(0, 1)
+          ->type_name("[FILE]");
   CLI::Option* adviseOption = app.add_flag(
       "--advise", options.advise,
       "instead of printing the results, search the stock again with each change gear it "
@@ -126,6 +132,8 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
                    "as --advise, with every two gears the stock lacks added as well");
   adviseOption->excludes(sheetOption);
   pairsOption->excludes(sheetOption);
+  adviseOption->excludes(csvOption);
+  pairsOption->excludes(csvOption);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -139,6 +147,11 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
   }
   if (!app.remaining().empty()) Refuse(LeftOverRefusal(app));
   options.setupGiven = setupOption->count() > 0;
+  options.csv = csvOption->count() > 0;
+  // A --csv without its FILE leaves the text empty.
+  if (options.csvPath && options.csvPath->empty()) options.csvPath.reset();
+  if (options.csv && !options.csvPath && options.json)
+    Refuse("--csv without a FILE and --json both print on standard output: give --csv a FILE");
   return options;
 }
 

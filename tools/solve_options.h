@@ -40,6 +40,8 @@ struct SolveOptions {
   bool json = false, literal = false;
   bool advise = false, advisePairs = false;  // gear advice instead of a Solve
   std::optional<std::string> sheetPath;
+  bool csv = false;                    // --csv: every result as CSV
+  std::optional<std::string> csvPath;  // its FILE; none: on standard output
   std::string sheetResult = "1";
   std::string help;  // --help, --version: the text to print, and nothing else to do
 };

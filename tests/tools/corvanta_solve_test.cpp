@@ -194,6 +194,80 @@ TEST(CorvantaSolve, TheLiteralSearchPrintsTheSame) {
   EXPECT_EQ(run.out, RegressionRun(2).out);
 }
 
+// The lines of `text`, each without its CR LF; a line ended otherwise
+// fails.
+std::vector<std::string> CsvLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = text.find("\r\n", at);
+    if (end == std::string::npos) {
+      ADD_FAILURE() << "a line without CR LF: " << text.substr(at);
+      break;
+    }
+    EXPECT_EQ(text.substr(at, end - at).find_first_of("\r\n\""), std::string::npos);
+    lines.push_back(text.substr(at, end - at));
+    at = end + 2;
+  }
+  return lines;
+}
+
+std::vector<std::string> Cells(const std::string& line) {
+  std::vector<std::string> cells;
+  std::stringstream in(line);
+  for (std::string cell; std::getline(in, cell, ',');) cells.push_back(cell);
+  return cells;
+}
+
+// The part of a shown line after `before` and up to `after`.
+std::string Part(const std::string& line, const std::string& before, const std::string& after) {
+  const std::size_t from = line.find(before) + before.size();
+  return line.substr(from, after.empty() ? std::string::npos : line.find(after, from) - from);
+}
+
+// --csv: every result of the regression job, each row the lines the JSON
+// listing reads off the display for it, and its stored values as the JSON
+// gives them; the same bytes on standard output and in a file (the safe
+// write's own failures are the sheet's, tested with it).
+TEST(CorvantaSolve, CsvOfEveryResultIsWhatTheListingShows) {
+  const ToolRun run = RunTool(Job({"--processors", "2", "--csv"}));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json listing = RegressionJson(2);
+  const std::vector<std::string> lines = CsvLines(run.out);
+  ASSERT_EQ(lines.size(), listing["results"].get<std::size_t>() + 1);
+  EXPECT_EQ(lines[0],
+            "Result,Index,Feed,C,Lead,Lead Error,Feed Error,Actual Feed,Along Helix,Stored Feed "
+            "Error,Stored C");
+  EXPECT_EQ(lines[1],
+            "1,44 x 73 / 69 x 62,35 x 47 / 85 x 53,803/35,25.1327413984,0.0000001697,"
+            "0.000000002466,0.0273862373,0.0316229029,0.000000002465950135106854810216,"
+            "22.942857142857142857142857142857");
+  const auto train = [](const nlohmann::json& cells) {
+    return std::to_string(cells[0].get<int>()) + " x " + std::to_string(cells[1].get<int>()) +
+           " / " + std::to_string(cells[2].get<int>()) + " x " +
+           std::to_string(cells[3].get<int>());
+  };
+  for (std::size_t k = 1; k < lines.size(); ++k) {
+    SCOPED_TRACE(lines[k]);
+    const nlohmann::json& shown = listing["shown"][k - 1];
+    const nlohmann::json& l = shown["lines"];
+    const std::string c = l["c"], lead = l["lead"], actual = l["actualFeed"];
+    const std::vector<std::string> expected = {
+        std::to_string(k), train(l["indexCells"]), train(l["feedCells"]),
+        // Every C of this job has its fraction.
+        Part(c, "C: ", ""), Part(lead, "Lead: ", " (Error: "), Part(lead, "(Error: ", ")"),
+        Part(l["feedError"], "Feed Error: ", ""), Part(actual, "Actual Feed From C: ", " Along"),
+        Part(actual, "Helix Angle: ", ""), shown["feedError"], shown["C"]};
+    EXPECT_EQ(Cells(lines[k]), expected);
+  }
+
+  const std::string file = Scratch() + "/results.csv";
+  std::ofstream(file) << "an older list";
+  const ToolRun toFile = RunTool(Job({"--processors", "2", "--results", "0", "--csv", file}));
+  EXPECT_EQ(toFile.status, 0) << toFile.err;
+  EXPECT_EQ(toFile.out.rfind("Transverse Pitch Dia.: ", 0), 0u);  // the listing as ever
+  EXPECT_EQ(FileText(file), run.out);
+}
+
 // 0 solved, 2 refused (nothing on standard output), 1 failed after the
 // Solve (the listing printed, the sheet not written); each message one
 // printable line. A refusal of the window's range check, and one whose
@@ -215,6 +289,7 @@ TEST(CorvantaSolve, ExitStatusesAndOneLineMessages) {
       {SmallJob({"--sheet", missing}), 1, "--sheet: cannot write \"" + missing + "\": "},
       {SmallJob({"--sheet", missing, "--sheet-result", "900"}), 1,
        "--sheet: there is no result 900 to write a sheet for ("},
+      {SmallJob({"--csv", missing}), 1, "--csv: cannot write \"" + missing + "\": "},
   };
   for (const auto& c : cases) {
     const ToolRun run = RunTool(c.args);

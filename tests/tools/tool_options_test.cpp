@@ -78,6 +78,8 @@ TEST(SolveOptions, EachKindOfBadTextIsRefusedInItsWords) {
       {Job({"--setup", "5", "--gear", "RH", "--cut", "conventional"}),
        "--gear RH and --cut conventional disagree with --setup 5 (LH hob, LH gear, climb cut)"},
       {Job({"--hob", "XX"}), "--hob: XX not in {RH,LH}"},
+      {Job({"--csv", "--json"}),
+       "--csv without a FILE and --json both print on standard output: give --csv a FILE"},
   };
   for (const auto& [args, refusal] : cases) EXPECT_EQ(Read(args), refusal);
   std::filesystem::remove_all(folder);

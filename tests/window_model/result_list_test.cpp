@@ -1,0 +1,168 @@
+// The results page's list: each row the main page's texts of that result
+// cut into columns, the sort of a real Solve's results, and the column
+// heads' clicks.
+#include "window_model/result_list.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/window_job.h"
+#include "window_model/result_display.h"
+
+namespace corvanta {
+namespace {
+
+std::string Joined(const ResultRow& row) {
+  std::string text;
+  for (const std::string& cell : row.cells) text += (text.empty() ? "" : " | ") + cell;
+  return text + " | " + row.storedFeedError + " | " + row.storedC;
+}
+
+// The three results of the result display's test (its texts worked out in
+// exact arithmetic): the C line's fraction, or C itself when the line is
+// empty; the stored values as the search kept them, every digit to 30.
+TEST(ResultList, EachRowIsThePagesTextsOfItsResult) {
+  struct Case {
+    int teeth, setupRow;
+    std::array<std::uint16_t, 8> teethOf;  // feed Q, feed P, index Q, index P
+    std::string row;
+  };
+  const Case cases[] = {
+      {35,
+       0,
+       {85, 53, 47, 35, 36, 34, 35, 30},
+       "1 | 30 x 35 / 36 x 34 | 35 x 47 / 85 x 53 | 35 | 33.5481409545 | 11.5569923794 | "
+       "0.125790393245 | 0.0179519580 | 0.0207291355 | "
+       "0.333333333333333333333333333333 | 35.500000000000000000000000000000"},
+      {2,
+       1,
+       {85, 53, 47, 35, 18, 16, 71, 60},
+       "1 | 60 x 71 / 18 x 16 | 35 x 47 / 85 x 53 | 71/2 | 1.9444228635 | 0.6877858020 | "
+       "0.129161652967 | 0.0176991135 | 0.0204371759 | "
+       "0.333333333333333333333333333333 | 35.500000000000000000000000000000"},
+      // C = 18997/11317, which no k up to 9999 makes whole: an empty C line.
+      {1,
+       0,
+       {85, 53, 47, 35, 16, 16, 157, 121},
+       "1 | 121 x 157 / 16 x 16 | 35 x 47 / 85 x 53 | 1.6786250773 | 0.0459712251 | "
+       "-0.5823473057 | -4.625589625088 | 0.3743054594 | 0.4322107154 | "
+       "0.333333333333333333333333333333 | 35.500000000000000000000000000000"},
+  };
+  for (const Case& c : cases) {
+    JobEntry job = testing::RegressionJob();
+    job.teeth = c.teeth;
+    job.setupRow = c.setupRow;
+    MemoryControls controls;
+    EnterJob(controls, job);
+    const auto& t = c.teethOf;
+    SolveSession session;
+    session.results = {{{t[0], t[1]},
+                        {t[2], t[3]},
+                        {t[4], t[5]},
+                        {t[6], t[7]},
+                        Decimal100(1) / Decimal100(3),
+                        Decimal100(71) / Decimal100(2)}};
+    const auto rows = ResultRowsOnPage(controls, session);
+    ASSERT_TRUE(rows.has_value());
+    ASSERT_EQ(rows->size(), 1u);
+    EXPECT_EQ(Joined(rows->front()), c.row);
+  }
+}
+
+// No rows while a Solve runs, nor for a page whose job cannot be evaluated.
+TEST(ResultList, NoRowsWithoutAJobToEvaluate) {
+  MemoryControls controls;
+  testing::SetSheetJob(controls);
+  SolveSession session;
+  session.results.resize(1);
+  session.running = true;
+  EXPECT_FALSE(ResultRowsOnPage(controls, session).has_value());
+  session.running = false;
+  JobEntry job = testing::RegressionJob();
+  job.normalPitch = "";
+  EnterJob(controls, job);
+  EXPECT_FALSE(ResultRowsOnPage(controls, session).has_value());
+}
+
+// The regression job's real results, sorted by each column both ways: the
+// keys in order, equal keys in the Solve's order, every row once. The job
+// has rows that tie (its results 3 and 4 share their index train and C)
+// and rows whose lead errors show the same digits but differ further down
+// (3 and 4 again: feed trains of one ratio, 1110/3536 and 1665/5304,
+// whose quotients part in the last digits), so both cases are met.
+TEST(ResultList, ARealSolveSortsByEveryColumn) {
+  MemoryControls controls;
+  const std::vector<SolveResult> results =
+      testing::SolveSheetJob(controls, testing::RegressionJob());
+  SolveSession session;
+  session.results = results;
+  const auto rows = ResultRowsOnPage(controls, session);
+  ASSERT_TRUE(rows.has_value());
+  ASSERT_GT(rows->size(), 4u);
+  const ResultRow& third = (*rows)[2];
+  const ResultRow& fourth = (*rows)[3];
+  EXPECT_EQ(third.indexRatio, fourth.indexRatio);
+  EXPECT_EQ(third.numbers.c, fourth.numbers.c);
+  bool sameShownDifferentValue = false;
+  for (const ResultRow& a : *rows) {
+    for (const ResultRow& b : *rows) {
+      sameShownDifferentValue |=
+          a.cells[5] == b.cells[5] && a.numbers.leadError < b.numbers.leadError;
+    }
+  }
+  EXPECT_TRUE(sameShownDifferentValue);
+
+  for (std::size_t column = 1; column < kResultColumnCount; ++column) {
+    for (const bool descending : {false, true}) {
+      SCOPED_TRACE(ResultColumnTitles()[column] + (descending ? " descending" : ""));
+      const std::vector<std::size_t> order =
+          SortedRowOrder(*rows, static_cast<ResultColumn>(column), descending);
+      std::vector<bool> seen(rows->size(), false);
+      for (std::size_t k = 0; k < order.size(); ++k) {
+        ASSERT_LT(order[k], rows->size());
+        EXPECT_FALSE(seen[order[k]]);
+        seen[order[k]] = true;
+      }
+      for (std::size_t k = 1; k < order.size(); ++k) {
+        const ResultRow& a = (*rows)[order[k - 1]];
+        const ResultRow& b = (*rows)[order[k]];
+        const auto key = [&](const ResultRow& row) -> const Decimal100& {
+          switch (static_cast<ResultColumn>(column)) {
+            case ResultColumn::kIndex: return row.indexRatio;
+            case ResultColumn::kFeed: return row.feedRatio;
+            case ResultColumn::kC: return row.numbers.c;
+            case ResultColumn::kLead: return row.numbers.lead;
+            case ResultColumn::kLeadError: return row.numbers.leadError;
+            case ResultColumn::kFeedError: return row.numbers.feedError;
+            case ResultColumn::kActualFeed: return row.numbers.actualFeed;
+            default: return row.numbers.alongHelix;
+          }
+        };
+        const Decimal100& x = descending ? key(b) : key(a);
+        const Decimal100& y = descending ? key(a) : key(b);
+        EXPECT_LE(x, y) << a.number << " before " << b.number;
+        if (key(a) == key(b)) {
+          EXPECT_LT(a.number, b.number);
+        }
+      }
+    }
+  }
+}
+
+// A head sorts smallest first; a second click on it reverses the list; the
+// number column gives back the Solve's order.
+TEST(ResultList, ClickingColumnHeads) {
+  ResultListSort sort;
+  EXPECT_EQ(sort.column, ResultColumn::kNumber);
+  EXPECT_FALSE(sort.descending);
+  sort = ClickColumnHead(sort, ResultColumn::kLeadError);
+  EXPECT_EQ(sort.column, ResultColumn::kLeadError);
+  EXPECT_FALSE(sort.descending);
+  sort = ClickColumnHead(sort, ResultColumn::kLeadError);
+  EXPECT_TRUE(sort.descending);
+  sort = ClickColumnHead(sort, ResultColumn::kNumber);
+  EXPECT_EQ(sort.column, ResultColumn::kNumber);
+  EXPECT_FALSE(sort.descending);
+}
+
+}  // namespace
+}  // namespace corvanta
