@@ -114,6 +114,60 @@ if [ "${TABLE:-1}" != 0 ]; then
   echo "Medians of $runs runs each ($((runs * 5)) for jobs under 0.2 s); both searches on 2"
   echo "processors; outputs compared."
 fi
+
+# Gear advice (ADVICE=0 skips it): the first job's single-gear advice against
+# a loop of corvanta-solve once per gear the stock lacks, each with that gear
+# added; pairs on a 40-gear stock and on the first job's stock; peak memory
+# against one Solve of the same stock.
+if [ "${ADVICE:-1}" != 0 ]; then
+  read -r -a args <<<"$regression"
+  # with_gear TEETH: the default stock with that gear added.
+  with_gear() {
+    local k=$(($1 - 16)) stock
+    stock=$(printf '%-154s' "$default_stock" | tr ' ' 0)
+    echo "${stock:0:k}1${stock:k+1}"
+  }
+  lacking=()
+  for ((t = 16; t <= 169; ++t)); do
+    k=$((t - 16))
+    [ "${default_stock:k:1}" = 1 ] || lacking+=("$t")
+  done
+  rm -f "$work"/*.times
+  for ((k = 0; k < runs; ++k)); do
+    start=$EPOCHREALTIME
+    for t in "${lacking[@]}"; do
+      XDG_DATA_HOME=$work "$tool" --processors 2 --json --results 1 "${args[@]}" \
+        --stock "$(with_gear "$t")" >/dev/null
+    done
+    end=$EPOCHREALTIME
+    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f\n", e - s }' >>"$work/loop.times"
+    run advise "${args[@]}" --stock "$default_stock" --advise
+    read -r -a big_job <<<"$big"
+    run pairs40 "${big_job[@]}" --stock "$(first_gears 40)" --advise-pairs
+  done
+  run pairs "${args[@]}" --stock "$default_stock" --advise-pairs
+  loop=$(median <"$work/loop.times")
+  advise=$(median <"$work/advise.times")
+  echo
+  echo "| advice | stocks searched | corvanta-solve once per stock (s) | one run (s) | ratio | peak memory, one Solve / the advice (MB) |"
+  echo "|---|---|---|---|---|---|"
+  solve_memory=$(peak "${args[@]}" --stock "$default_stock")
+  advise_memory=$(peak "${args[@]}" --stock "$default_stock" --advise)
+  awk -v n=${#lacking[@]} -v l="$loop" -v a="$advise" -v ms="$solve_memory" -v ma="$advise_memory" \
+    'BEGIN { printf "| single gears, helix 30, 40 teeth, 61 gears | %d | %.3f | %.3f | %.1f | %.1f / %.1f |\n", n, l, a, l / a, ms / 1024, ma / 1024 }'
+  read -r -a big_job <<<"$big"
+  memory40=$(peak "${big_job[@]}" --stock "$(first_gears 40)" --advise-pairs)
+  solve40=$(peak "${big_job[@]}" --stock "$(first_gears 40)")
+  tried40=$(sed -n 's/^ *"tried": \([0-9]*\).*/\1/p' "$work/pairs40.out")
+  awk -v n="$tried40" -v a="$(median <"$work/pairs40.times")" -v ms="$solve40" -v ma="$memory40" \
+    'BEGIN { printf "| pairs too, helix 15, 57 teeth, 40 gears | %d | | %.3f | | %.1f / %.1f |\n", n, a, ms / 1024, ma / 1024 }'
+  memory=$(peak "${args[@]}" --stock "$default_stock" --advise-pairs)
+  tried=$(sed -n 's/^ *"tried": \([0-9]*\).*/\1/p' "$work/pairs.out")
+  awk -v n="$tried" -v a="$(cat "$work/pairs.times")" -v ms="$solve_memory" -v ma="$memory" \
+    'BEGIN { printf "| pairs too, helix 30, 40 teeth, 61 gears | %d | | %.3f | | %.1f / %.1f |\n", n, a, ms / 1024, ma / 1024 }'
+  echo "Medians of $runs runs (the last row: one run); every search on 2 processors."
+fi
+
 [ "${WINDOW:-1}" = 0 ] && exit $failed
 
 # The window: corvanta.exe under Wine (the build a shop installs) with all
