@@ -93,7 +93,9 @@ void RankAdviceRows(std::vector<AdviceRow>& rows) {
       std::find_if(rows.begin(), rows.end(), [](const AdviceRow& r) { return r.added.empty(); });
   if (stockItself != rows.end()) std::rotate(rows.begin(), stockItself, stockItself + 1);
   const auto rest = rows.begin() + (stockItself != rows.end() ? 1 : 0);
-  std::stable_sort(rest, rows.end(), [](const AdviceRow& a, const AdviceRow& b) {
+  // No two rows add the same gears, so this order is total, and an
+  // unstable sort (which needs no second list of rows) gives it.
+  std::sort(rest, rows.end(), [](const AdviceRow& a, const AdviceRow& b) {
     if (a.first.has_value() != b.first.has_value()) return a.first.has_value();
     if (a.first) {
       if (const int byError = CompareNumbers(a.first->feedError, b.first->feedError))
@@ -113,7 +115,11 @@ AdviceOutcome RunAdvice(SolvePlatform& platform, const AdviceJob& advice, bool p
   additions.insert(additions.begin(), std::vector<std::uint32_t>{});
   const std::size_t total = additions.size();
 
-  std::vector<std::optional<AdviceRow>> done(total);
+  // The rows are made in place, in the list the outcome keeps: a pairs
+  // advice has thousands, and a second list would double their memory.
+  std::vector<AdviceRow>& rows = outcome.rows;
+  rows.resize(total);
+  std::vector<char> done(total, 0);  // not vector<bool>: threads set their own
   std::atomic<std::size_t> next{0};
   std::atomic<std::size_t> finished{0};
   std::atomic<bool> failed{false};
@@ -125,7 +131,8 @@ AdviceOutcome RunAdvice(SolvePlatform& platform, const AdviceJob& advice, bool p
         AdviceRow row = AdviseStock(advice, additions[k], control, &cCache);
         // A stop may have cut this search short: its row is not the Solve's.
         if (control.StopRequested()) return;
-        done[k] = std::move(row);
+        rows[k] = std::move(row);
+        done[k] = 1;
       } catch (const std::bad_alloc&) {
         failed.store(true);
         control.RequestStop();
@@ -140,10 +147,14 @@ AdviceOutcome RunAdvice(SolvePlatform& platform, const AdviceJob& advice, bool p
     for (unsigned t = 0; t < std::max(threads, 1u); ++t) group.Start(work);
     group.WaitForAll();
   }
-  for (std::optional<AdviceRow>& row : done) {
-    if (row) outcome.rows.push_back(std::move(*row));
+  std::size_t kept = 0;
+  for (std::size_t k = 0; k < total; ++k) {
+    if (!done[k]) continue;
+    if (kept != k) rows[kept] = std::move(rows[k]);  // never onto itself
+    ++kept;
   }
-  outcome.stopped = outcome.rows.size() < total;
+  rows.resize(kept);
+  outcome.stopped = kept < total;
   RankAdviceRows(outcome.rows);
   return outcome;
 }
