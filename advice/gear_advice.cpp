@@ -6,6 +6,7 @@
 
 #include "advice/inline_platform.h"
 #include "search/feed_search.h"
+#include "search/order_results.h"
 #include "search/stock_search.h"
 #include "search/stock_tables.h"
 #include "search/worker_group.h"
@@ -14,15 +15,6 @@
 namespace corvanta {
 
 namespace {
-
-// Ascending, NaN after every number: the order the Solve gives its errors.
-int CompareNumbers(const Decimal100& a, const Decimal100& b) {
-  const bool aNan = isnan(a), bNan = isnan(b);
-  if (aNan || bNan) return static_cast<int>(aNan) - static_cast<int>(bNan);
-  if (a < b) return -1;
-  if (b < a) return 1;
-  return 0;
-}
 
 // The position in `results` (in the Solve's order) of the smallest absolute
 // lead error; the earlier one of equal errors.

@@ -30,21 +30,6 @@ std::string TrainText(const std::array<std::string, 4>& cells) {
   return cells[0] + " x " + cells[1] + " / " + cells[2] + " x " + cells[3];
 }
 
-const Decimal100& SortKey(const ResultRow& row, ResultColumn column) {
-  switch (column) {
-    case ResultColumn::kIndex: return row.indexRatio;
-    case ResultColumn::kFeed: return row.feedRatio;
-    case ResultColumn::kC: return row.numbers.c;
-    case ResultColumn::kLead: return row.numbers.lead;
-    case ResultColumn::kLeadError: return row.numbers.leadError;
-    case ResultColumn::kFeedError: return row.numbers.feedError;
-    case ResultColumn::kActualFeed: return row.numbers.actualFeed;
-    case ResultColumn::kAlongHelix: return row.numbers.alongHelix;
-    case ResultColumn::kNumber: break;  // sorted by the number itself
-  }
-  return row.numbers.alongHelix;
-}
-
 void AppendLine(std::string& text, const std::string* cells, std::size_t count, char separator,
                 std::string (*cell)(const std::string&)) {
   for (std::size_t k = 0; k < count; ++k) {
@@ -97,6 +82,21 @@ ResultRow MakeResultRow(std::size_t number, const DisplayInputs& inputs,
   return row;
 }
 
+const Decimal100& ResultSortKey(const ResultRow& row, ResultColumn column) {
+  switch (column) {
+    case ResultColumn::kIndex: return row.indexRatio;
+    case ResultColumn::kFeed: return row.feedRatio;
+    case ResultColumn::kC: return row.numbers.c;
+    case ResultColumn::kLead: return row.numbers.lead;
+    case ResultColumn::kLeadError: return row.numbers.leadError;
+    case ResultColumn::kFeedError: return row.numbers.feedError;
+    case ResultColumn::kActualFeed: return row.numbers.actualFeed;
+    case ResultColumn::kAlongHelix: return row.numbers.alongHelix;
+    case ResultColumn::kNumber: break;  // sorted by the number itself
+  }
+  return row.numbers.alongHelix;
+}
+
 std::vector<std::size_t> SortedRowOrder(const std::vector<ResultRow>& rows, ResultColumn column,
                                         bool descending) {
   std::vector<std::size_t> order(rows.size());
@@ -110,8 +110,8 @@ std::vector<std::size_t> SortedRowOrder(const std::vector<ResultRow>& rows, Resu
     return order;
   }
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    const Decimal100& x = SortKey(rows[a], column);
-    const Decimal100& y = SortKey(rows[b], column);
+    const Decimal100& x = ResultSortKey(rows[a], column);
+    const Decimal100& y = ResultSortKey(rows[b], column);
     return descending ? y < x : x < y;
   });
   return order;

@@ -59,6 +59,10 @@ ResultRow MakeResultRow(std::size_t number, const DisplayInputs& inputs,
 // The positions in `rows` in the order of `column`, smallest first or, when
 // `descending`, largest first. Rows of equal value keep the Solve's order
 // either way, so the same click always gives the same list.
+// The 100-digit value a column sorts by (not for kNumber, which sorts by
+// the row's number).
+const Decimal100& ResultSortKey(const ResultRow& row, ResultColumn column);
+
 std::vector<std::size_t> SortedRowOrder(const std::vector<ResultRow>& rows, ResultColumn column,
                                         bool descending);
 

@@ -24,16 +24,6 @@ std::array<std::uint16_t, 8> GearSetKey(const SolveResult& r) {
   return key;
 }
 
-// Ascending, with NaN after every number, so that the sort always has a
-// strict weak order to work with. -1, 0 or +1.
-int CompareNumbers(const Decimal100& a, const Decimal100& b) {
-  const bool aNan = isnan(a), bNan = isnan(b);
-  if (aNan || bNan) return static_cast<int>(aNan) - static_cast<int>(bNan);
-  if (a < b) return -1;
-  if (b < a) return 1;
-  return 0;
-}
-
 std::array<std::uint16_t, 8> LastToFirst(const SolveResult& r) {
   std::array<std::uint16_t, 8> counts = ToothCounts(r);
   std::reverse(counts.begin(), counts.end());
@@ -60,6 +50,14 @@ int RepeatCount(const SolveResult& result) {
   const std::array<std::uint16_t, 8> counts = ToothCounts(result);
   const std::set<std::uint16_t> different(counts.begin(), counts.end());
   return 8 - static_cast<int>(different.size());
+}
+
+int CompareNumbers(const Decimal100& a, const Decimal100& b) {
+  const bool aNan = isnan(a), bNan = isnan(b);
+  if (aNan || bNan) return static_cast<int>(aNan) - static_cast<int>(bNan);
+  if (a < b) return -1;
+  if (b < a) return 1;
+  return 0;
 }
 
 void OrderResults(std::vector<SolveResult>& results) {

@@ -28,6 +28,10 @@ int RepeatCount(const SolveResult& result);
 // workers never keep one) orders after every number.
 void OrderResults(std::vector<SolveResult>& results);
 
+// Ascending, with NaN after every number, so that a sort always has a
+// strict weak order to work with. -1, 0 or +1.
+int CompareNumbers(const Decimal100& a, const Decimal100& b);
+
 }  // namespace corvanta
 
 #endif

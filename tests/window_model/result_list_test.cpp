@@ -126,16 +126,7 @@ TEST(ResultList, ARealSolveSortsByEveryColumn) {
         const ResultRow& a = (*rows)[order[k - 1]];
         const ResultRow& b = (*rows)[order[k]];
         const auto key = [&](const ResultRow& row) -> const Decimal100& {
-          switch (static_cast<ResultColumn>(column)) {
-            case ResultColumn::kIndex: return row.indexRatio;
-            case ResultColumn::kFeed: return row.feedRatio;
-            case ResultColumn::kC: return row.numbers.c;
-            case ResultColumn::kLead: return row.numbers.lead;
-            case ResultColumn::kLeadError: return row.numbers.leadError;
-            case ResultColumn::kFeedError: return row.numbers.feedError;
-            case ResultColumn::kActualFeed: return row.numbers.actualFeed;
-            default: return row.numbers.alongHelix;
-          }
+          return ResultSortKey(row, static_cast<ResultColumn>(column));
         };
         const Decimal100& x = descending ? key(b) : key(a);
         const Decimal100& y = descending ? key(a) : key(b);
