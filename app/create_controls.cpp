@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/font_fitting.h"
+#include "app/list_pages.h"
 #include "app/numeric_field.h"
 #include "app/result_navigation.h"
 #include "app/subclass.h"
@@ -202,7 +203,7 @@ void InstallProcedures(HWND window) {
 }  // namespace
 
 WindowFonts CreateControls(HWND window, const AppSettings& settings) {
-  INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS};
+  INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&common);
 
   for (const ChildControl& caption : kResultCaptions) Make(window, caption);
@@ -215,6 +216,7 @@ WindowFonts CreateControls(HWND window, const AppSettings& settings) {
 
   for (int cell = 0; cell < GEAR_STOCK_CELL_COUNT; ++cell)
     MakeGearStockCell(window, cell, settings);
+  MakeListPages(window);
 
   WindowFonts fonts = CreateWindowFonts();
   ApplyWindowFonts(window, fonts);

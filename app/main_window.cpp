@@ -2,8 +2,10 @@
 
 #include "app/close_guard.h"
 #include "app/create_controls.h"
+#include "app/list_pages.h"
 #include "app/numeric_field.h"
 #include "app/print_command.h"
+#include "app/save_results.h"
 #include "app/setup_row_drawing.h"
 #include "app/win32_controls.h"
 #include "app/win32_solve_platform.h"
@@ -13,6 +15,7 @@
 #include "window_model/fraction_bars.h"
 #include "window_model/job_changed.h"
 #include "window_model/pages.h"
+#include "window_model/result_list.h"
 #include "window_model/settings_fields.h"
 #include "window_model/solve_driver.h"
 
@@ -112,6 +115,11 @@ void OnPageCommand(HWND window, int page) {
   PageCommand(controls, page);
 }
 
+void OnResultsPage(HWND window) {
+  Win32Controls controls(window);
+  ResultsPageCommand(controls, ProgramSolveSession());
+}
+
 void OnPrint(HWND window) {
   RunWhileBusy(window, [&] { PrintSelectedResult(window, ProgramSolveSession().results); });
 }
@@ -151,6 +159,12 @@ void OnCommand(HWND window, WPARAM wParam) {
     case IDM_EXIT: CloseMainWindow(window); break;
     case IDM_MAIN_PAGE: OnPageCommand(window, kMainPage); break;
     case IDM_CHANGE_GEARS_PAGE: OnPageCommand(window, kChangeGearsPage); break;
+    case IDM_RESULTS_PAGE: OnResultsPage(window); break;
+    case IDM_GEAR_ADVICE_PAGE: OnPageCommand(window, kGearAdvicePage); break;
+    case IDM_SAVE_RESULTS_AS: OnSaveResultsAs(window); break;
+    case IDC_RESULT_LIST_COPY: OnCopyList(window, IDC_RESULT_LIST); break;
+    case IDC_ADVICE_COPY: OnCopyList(window, IDC_ADVICE_LIST); break;
+    case IDC_ADVISE_BUTTON: OnAdvise(window); break;
     case IDM_PRINT: OnPrint(window); break;
     case IDM_SAVE_SETTINGS: OnSaveSettings(window); break;
   }
@@ -198,6 +212,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DRAWITEM: OnDrawItem(wParam, lParam); break;
     case WM_MEASUREITEM: OnMeasureItem(wParam, lParam); break;
     case WM_COMMAND: OnCommand(window, wParam); break;
+    case WM_NOTIFY: OnListNotify(window, *reinterpret_cast<const NMHDR*>(lParam)); break;
     case WM_MENUSELECT: OnMenuSelect(window); break;
   }
   return DefWindowProcW(window, message, wParam, lParam);

@@ -12,6 +12,24 @@ namespace corvanta {
 
 namespace {
 
+// Controls' texts are UTF-16; the computing code works on 8-bit text.
+std::string Narrow(const wchar_t* wide) {
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 1) return {};
+  std::string text(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), bytes, nullptr, nullptr);
+  text.resize(static_cast<std::size_t>(bytes) - 1);
+  return text;
+}
+
+std::wstring Widen(const std::string& text) {
+  const int chars =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), chars);
+  return wide;
+}
+
 // Whether `control` is a static text, whose text is its window text: the
 // static control leaves WM_GETTEXT to DefWindowProc, which answers with it.
 bool IsStaticText(HWND control) {
@@ -105,13 +123,45 @@ std::string Win32Controls::GetItemText(ControlId id, int row) const {
   if (SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(row),
                    reinterpret_cast<LPARAM>(wide.data())) == CB_ERR)
     return {};
-  // List items are UTF-16; the computing code works on 8-bit text.
-  int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 1) return {};
-  std::string text(static_cast<std::size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), -1, text.data(), bytes, nullptr, nullptr);
-  text.resize(static_cast<std::size_t>(bytes) - 1);
-  return text;
+  return Narrow(wide.data());
+}
+
+void Win32Controls::SetListRows(ControlId id, const std::vector<std::vector<std::string>>& rows) {
+  HWND list = Item(id);
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
+  SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows.size()), 0);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (std::size_t k = 0; k < rows[r].size(); ++k) {
+      std::wstring text = Widen(rows[r][k]);
+      LVITEMW item = {};
+      item.mask = LVIF_TEXT;
+      item.iItem = static_cast<int>(r);
+      item.iSubItem = static_cast<int>(k);
+      item.pszText = text.data();
+      SendMessageW(list, k == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, k == 0 ? 0 : r,
+                   reinterpret_cast<LPARAM>(&item));
+    }
+  }
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+int Win32Controls::ListRowCount(ControlId id) const {
+  return static_cast<int>(SendMessageW(Item(id), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string Win32Controls::GetListCell(ControlId id, int row, int column) const {
+  HWND list = Item(id);
+  if (row < 0 || row >= ListRowCount(id) || column < 0) return {};
+  // Cells are short: a result's longest is some thirty characters.
+  wchar_t buffer[256] = L"";
+  LVITEMW item = {};
+  item.iSubItem = column;
+  item.pszText = buffer;
+  item.cchTextMax = 256;
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return Narrow(buffer);
 }
 
 bool Win32Controls::IsChecked(ControlId id) const {

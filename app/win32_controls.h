@@ -29,6 +29,10 @@ class Win32Controls : public ControlAccess {
   int GetSelection(ControlId id) const override;
   std::string GetItemText(ControlId id, int row) const override;
   bool IsChecked(ControlId id) const override;
+  // The list is filled in one go, drawn once at the end.
+  void SetListRows(ControlId id, const std::vector<std::vector<std::string>>& rows) override;
+  int ListRowCount(ControlId id) const override;
+  std::string GetListCell(ControlId id, int row, int column) const override;
   void SetSpinnerRange(ControlId id, int lower, int upper) override;
   void SetSpinnerPosition(ControlId id, int position) override;
   int GetSpinnerPosition(ControlId id) const override;

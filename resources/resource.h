@@ -27,6 +27,9 @@
 #define IDM_ABOUT_MACHINE_SIZES 32792
 #define IDM_SAVE_SETTINGS 32795
 #define IDM_ABOUT_VERSION 32796
+#define IDM_RESULTS_PAGE 32797
+#define IDM_GEAR_ADVICE_PAGE 32798
+#define IDM_SAVE_RESULTS_AS 32799
 
 // Buttons, spinners and captions of the result area
 #define IDC_SOLVE_BUTTON 1001
@@ -81,6 +84,17 @@
 #define IDC_INDEX_STUDS_HEAD 3033
 #define IDC_FEED_STUDS_HEAD 3034
 #define IDC_INTERMEDIATE_STUDS_HEAD 3035
+
+// The results page
+#define IDC_RESULT_LIST 3100
+#define IDC_RESULT_LIST_COPY 3101
+
+// The gear-advice page
+#define IDC_ADVICE_LIST 3110
+#define IDC_ADVISE_BUTTON 3111
+#define IDC_PAIRS_TOO 3112
+#define IDC_ADVICE_COPY 3113
+#define IDC_ADVICE_STATUS 3114
 
 // Gear-stock cells: cell k (0..153) stands for the change gear with 16 + k teeth.
 #define IDC_GEAR_STOCK_CELL_FIRST 5000

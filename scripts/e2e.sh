@@ -6,7 +6,8 @@
 # It has a Wine prefix (OUTPUT_DIR/../e2e-wine-prefix) and an X server of its
 # own, so no other program takes the keys and the saved settings are its own.
 # Screenshots: OUTPUT_DIR/01-main-page-start.png, 02-main-page-result.png,
-# 03-chooser-dropped.png, 04-change-gears-page.png (fail.png on a failure).
+# 03-chooser-dropped.png, 04-change-gears-page.png, 05-results-page.png,
+# 06-gear-advice-page.png (fail.png on a failure).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 exe=$1 probe=$2 out=$3
@@ -110,6 +111,11 @@ click_menu_bar() {  # click_menu_bar OFFSET_X
 }
 menu_main_page() { click_menu_bar 68; }
 menu_change_gears_page() { click_menu_bar 172; }
+menu_by_keys() {  # menu_by_keys N: F10, N times Right from "&File", Return
+  local rights=()
+  for ((i = 0; i < $1; i++)); do rights+=(Right); done
+  keys F10 "${rights[@]}" Return
+}
 menu_save_settings() { click_menu_bar 13; keys Down Return; }  # "&File", its first item
 shot() {  # shot NAME: the window from its menu bar down (nobody draws a caption)
   local l t r b cx cy
@@ -202,6 +208,18 @@ for _ in 1 2; do  # the second time before the first: it stays (and beeps)
   check $IDC_RESULT_SELECTOR pos 1
   [ "$(result_texts)" = "$first" ] || fail "back at result 1, the display differs"
 done
+
+step "the results page lists every result"
+menu_by_keys 3
+check $IDC_RESULT_LIST v 1 $IDC_SOLVE_BUTTON v 0 $IDC_RESULT_LIST_COPY e 1
+shot 05-results-page
+
+step "the gear advice page: Advise"
+menu_by_keys 4
+check $IDC_ADVICE_LIST v 1 $IDC_RESULT_LIST v 0 $IDC_ADVISE_BUTTON e 1
+click $IDC_ADVISE_BUTTON
+tries=1500 check $IDC_ADVISE_BUTTON e 1 $IDC_ADVICE_STATUS text "* were searched*"
+shot 06-gear-advice-page
 
 step "open the change-gears page"
 menu_change_gears_page

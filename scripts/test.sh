@@ -15,7 +15,8 @@ configure_and_build() {  # configure_and_build DIR TARGET [cmake options...]
 }
 build() { logged "$log" "Build of $1 failed" configure_and_build "$@"; }
 build native all -DCORVANTA_SANITIZE=ON
-build windows all "${windows_toolchain[@]}"
+build windows all "${windows_toolchain[@]}" \
+  -DCORVANTA_NATIVE_SOLVE="$root/build/native/tools/corvanta-solve"
 # What a shop installs: the Windows build above makes the installer; this
 # release build makes the Debian package, whose tool must give the results
 # of the tested build.

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvanta {
 
@@ -47,6 +48,13 @@ class ControlAccess {
 
   // Check boxes.
   virtual bool IsChecked(ControlId id) const = 0;
+
+  // Report-style list views: the rows, each its cells left to right,
+  // replace whatever the list held (its columns are made with it); a row's
+  // cell by row and column ("" for a cell that does not exist).
+  virtual void SetListRows(ControlId id, const std::vector<std::vector<std::string>>& rows) = 0;
+  virtual int ListRowCount(ControlId id) const = 0;
+  virtual std::string GetListCell(ControlId id, int row, int column) const = 0;
 
   // Spinners (up-down controls).
   virtual void SetSpinnerRange(ControlId id, int lower, int upper) = 0;

@@ -71,6 +71,15 @@ std::vector<ControlRole> MakeRoles() {
       {IDC_INDEX_STUDS_HEAD, kMain, kJob, kFont},
       {IDC_FEED_STUDS_HEAD, kMain, kJob, kFont},
       {IDC_INTERMEDIATE_STUDS_HEAD, kMain, kJob, kFont},
+      {IDC_RESULT_LIST, Page::kList, kLockedBySolve | kUnlockedAfterSolve, kFont},
+      {IDC_RESULT_LIST_COPY, Page::kList, kLockedBySolve | kUnlockedAfterSolve, kFont},
+      {IDC_ADVICE_LIST, Page::kAdvice, kLockedBySolve | kUnlockedAfterSolve, kFont},
+      // Offered for a complete job only, as "&Solve" is.
+      {IDC_ADVISE_BUTTON, Page::kAdvice, kLockedBySolve, kFont},
+      {IDC_PAIRS_TOO, Page::kAdvice, kLockedBySolve | kUnlockedAfterSolve, kFont},
+      {IDC_ADVICE_COPY, Page::kAdvice, kLockedBySolve | kUnlockedAfterSolve, kFont},
+      // The advice's progress line: never locked.
+      {IDC_ADVICE_STATUS, Page::kAdvice, 0, kFont},
   };
   for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k) {
     roles.push_back({IDC_GEAR_STOCK_CELL_FIRST + k, Page::kStock, 0, kFont});
@@ -125,6 +134,16 @@ const std::vector<ControlId>& ResultControls() {
 
 const std::vector<ControlId>& GearStockControls() {
   static const std::vector<ControlId> ids = OnPage(Page::kStock);
+  return ids;
+}
+
+const std::vector<ControlId>& ResultListControls() {
+  static const std::vector<ControlId> ids = OnPage(Page::kList);
+  return ids;
+}
+
+const std::vector<ControlId>& AdviceControls() {
+  static const std::vector<ControlId> ids = OnPage(Page::kAdvice);
   return ids;
 }
 

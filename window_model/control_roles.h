@@ -15,6 +15,8 @@ enum class Page {
   kMain,    // always shown with the main page
   kResult,  // shown with the main page only while a result is on display
   kStock,   // the change-gears page
+  kList,    // the results page: every result at a glance
+  kAdvice,  // the gear-advice page
 };
 
 enum class ControlFont { kMain, kNarrow, kNone };
@@ -36,7 +38,7 @@ struct ControlRole {
   ControlFont font;
 };
 
-// Every control of both pages: the named controls in ascending order, then
+// Every control of every page: the named controls in ascending order, then
 // the gear-stock cells, cell by cell. Each list below keeps this order.
 const std::vector<ControlRole>& ControlRoles();
 
@@ -54,6 +56,9 @@ const std::vector<ControlId>& ResultControls();
 // The three controls of every gear-stock cell, cell by cell: value,
 // spinner, caption.
 const std::vector<ControlId>& GearStockControls();
+// The controls of the results page and of the gear-advice page.
+const std::vector<ControlId>& ResultListControls();
+const std::vector<ControlId>& AdviceControls();
 
 // What showing a result enables and shows.
 const std::vector<ControlId>& EnabledWithResult();

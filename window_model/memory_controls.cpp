@@ -90,6 +90,27 @@ bool MemoryControls::IsChecked(ControlId id) const {
   return c != nullptr && c->checked;
 }
 
+void MemoryControls::SetListRows(ControlId id, const std::vector<std::vector<std::string>>& rows) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  At(id).listRows = rows;
+}
+
+int MemoryControls::ListRowCount(ControlId id) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  return c == nullptr ? 0 : static_cast<int>(c->listRows.size());
+}
+
+std::string MemoryControls::GetListCell(ControlId id, int row, int column) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  const Control* c = Find(id);
+  if (c == nullptr || row < 0 || column < 0) return {};
+  const auto r = static_cast<std::size_t>(row);
+  const auto k = static_cast<std::size_t>(column);
+  if (r >= c->listRows.size() || k >= c->listRows[r].size()) return {};
+  return c->listRows[r][k];
+}
+
 void MemoryControls::SetSpinnerRange(ControlId id, int lower, int upper) {
   std::lock_guard<std::mutex> lock(mutex_);
   Control& c = At(id);

@@ -20,7 +20,7 @@ namespace corvanta {
 class MemoryControls : public ControlAccess {
  public:
   // A menu bar with `menuBarItems` top-level items, all enabled.
-  explicit MemoryControls(int menuBarItems = 4);
+  explicit MemoryControls(int menuBarItems = 6);
 
   std::string GetText(ControlId id, std::size_t size) const override;
   void SetText(ControlId id, std::string_view text) override;
@@ -32,6 +32,9 @@ class MemoryControls : public ControlAccess {
   int GetSelection(ControlId id) const override;
   std::string GetItemText(ControlId id, int row) const override;
   bool IsChecked(ControlId id) const override;
+  void SetListRows(ControlId id, const std::vector<std::vector<std::string>>& rows) override;
+  int ListRowCount(ControlId id) const override;
+  std::string GetListCell(ControlId id, int row, int column) const override;
   void SetSpinnerRange(ControlId id, int lower, int upper) override;
   void SetSpinnerPosition(ControlId id, int position) override;
   int GetSpinnerPosition(ControlId id) const override;
@@ -73,6 +76,7 @@ class MemoryControls : public ControlAccess {
     bool enabled = true;
     bool visible = true;
     std::vector<std::string> items;
+    std::vector<std::vector<std::string>> listRows;
     int selection = kNoSelection;
     bool checked = false;
     int lower = 0, upper = 100, position = 0;  // the common controls' defaults

@@ -1,5 +1,7 @@
 #include "window_model/menu_bar.h"
 
+#include "window_model/pages.h"
+
 namespace corvanta {
 
 void EnableMenuBar(ControlAccess& controls, bool enabled) {
@@ -7,6 +9,8 @@ void EnableMenuBar(ControlAccess& controls, bool enabled) {
   if (items <= 0) return;
   for (int position = 0; position < items; ++position)
     controls.EnableMenuBarItem(position, enabled);
+  // "Results Page ..." is one of them, and offered with a result only.
+  if (enabled) UpdateResultsPageItem(controls);
   controls.RedrawMenuBar();
 }
 

@@ -17,8 +17,23 @@ void ShowAll(ControlAccess& controls, const std::vector<ControlId>& ids, bool vi
   for (ControlId id : ids) controls.Show(id, visible);
 }
 
+// Every page but the main one is one set of controls, shown alone.
+const std::vector<ControlId>* ControlsOfPage(int page) {
+  switch (page) {
+    case kChangeGearsPage: return &GearStockControls();
+    case kResultsPage: return &ResultListControls();
+    case kGearAdvicePage: return &AdviceControls();
+    default: return nullptr;
+  }
+}
+
+void HideOtherPages(ControlAccess& controls, int page) {
+  for (const int other : {kChangeGearsPage, kResultsPage, kGearAdvicePage})
+    if (other != page) ShowAll(controls, *ControlsOfPage(other), false);
+}
+
 void ShowMainPage(ControlAccess& controls) {
-  ShowAll(controls, GearStockControls(), false);
+  HideOtherPages(controls, kMainPage);
   ShowAll(controls, MainPageControls(), true);
   if (!controls.ResultOnDisplay()) {
     ValidateInputs(controls);
@@ -28,8 +43,9 @@ void ShowMainPage(ControlAccess& controls) {
   InvalidateFractionBars(controls, true);
 }
 
-void ShowChangeGearsPage(ControlAccess& controls) {
-  ShowAll(controls, GearStockControls(), true);
+void ShowOtherPage(ControlAccess& controls, int page) {
+  HideOtherPages(controls, page);
+  ShowAll(controls, *ControlsOfPage(page), true);
   ShowAll(controls, MainPageControls(), false);
   ShowAll(controls, ResultControls(), false);
   InvalidateFractionBars(controls, true);
@@ -39,14 +55,27 @@ void ShowChangeGearsPage(ControlAccess& controls) {
 
 void ShowPage(ControlAccess& controls, int page) {
   if (page == kMainPage) ShowMainPage(controls);
-  if (page == kChangeGearsPage) ShowChangeGearsPage(controls);
+  if (ControlsOfPage(page) != nullptr) ShowOtherPage(controls, page);
+}
+
+int PageOnDisplay(const ControlAccess& controls) {
+  for (const int page : {kChangeGearsPage, kResultsPage, kGearAdvicePage})
+    if (controls.IsVisible(ControlsOfPage(page)->front())) return page;
+  return kMainPage;
 }
 
 void PageCommand(ControlAccess& controls, int page) {
   ShowPage(controls, page);
   controls.EnableMenuCommand(IDM_MAIN_PAGE, page != kMainPage);
   controls.EnableMenuCommand(IDM_CHANGE_GEARS_PAGE, page != kChangeGearsPage);
+  controls.EnableMenuCommand(IDM_GEAR_ADVICE_PAGE, page != kGearAdvicePage);
+  UpdateResultsPageItem(controls);
   controls.RedrawMenuBar();
+}
+
+void UpdateResultsPageItem(ControlAccess& controls) {
+  controls.EnableMenuCommand(IDM_RESULTS_PAGE,
+                             controls.ResultOnDisplay() && PageOnDisplay(controls) != kResultsPage);
 }
 
 void UpdateSaveSettingsItem(ControlAccess& controls) {

@@ -54,6 +54,7 @@ void ShowResult(ControlAccess& controls, const std::vector<SolveResult>& results
   for (const ControlId id : EnabledWithResult()) controls.Enable(id, true);
   for (const ControlId id : ShownWithResult()) controls.Show(id, true);
   controls.EnableMenuCommand(IDM_PRINT, true);
+  controls.EnableMenuCommand(IDM_SAVE_RESULTS_AS, true);
   EnableMenuBar(controls, true);
   // The bars only ever draw over the background or over themselves here.
   InvalidateFractionBars(controls, false);

@@ -1,4 +1,5 @@
-// The window's current Solve: the one search state the program keeps.
+// The window's current Solve (or gear advice): the one search state the
+// program keeps.
 //
 // A Solve builds its tables, candidates and workers' lists on values of its
 // own (search/stock_search.h) and hands back its ordered results; what
@@ -15,18 +16,31 @@
 
 #include <vector>
 
+#include "advice/advice_rows.h"
 #include "search/run_control.h"
 #include "search/search_method.h"
 #include "search/solve_result.h"
 
 namespace corvanta {
 
+// How a list page is sorted: by the column whose head was clicked last
+// (0, the first column, gives the search's own order).
+struct ListSort {
+  int column = 0;
+  bool descending = false;
+};
+
 struct SolveSession {
   SearchMethod method = SearchMethod::kFast;
   std::vector<SolveResult> results;  // of the last Solve, in their final order
-  RunControl control;                // of the Solve that runs, or ran last
-  bool running = false;              // a Solve runs on this session (SolveRunMark)
-  bool releaseRequested = false;     // ReleaseSolveResults came while it ran
+  ListSort resultSort;               // of the results page
+  // The gear advice for the job and the stock as they stand, ranked, and
+  // how its page sorts it; dropped with the result when either changes.
+  std::vector<AdviceListRow> advice;
+  ListSort adviceSort;
+  RunControl control;             // of the Solve that runs, or ran last
+  bool running = false;           // a Solve runs on this session (SolveRunMark)
+  bool releaseRequested = false;  // ReleaseSolveResults came while it ran
 };
 
 // The program's one session.

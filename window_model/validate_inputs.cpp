@@ -47,6 +47,7 @@ std::optional<InputProblem> FindInputProblem(const ControlAccess& controls) {
 bool ValidateInputs(ControlAccess& controls) {
   const bool complete = !FindInputProblem(controls).has_value();
   controls.Enable(IDC_SOLVE_BUTTON, complete);
+  controls.Enable(IDC_ADVISE_BUTTON, complete);
   return complete;
 }
 

@@ -33,8 +33,8 @@ struct InputProblem {
 // print runs). nullopt when every test passes.
 std::optional<InputProblem> FindInputProblem(const ControlAccess& controls);
 
-// Enables "&Solve" exactly when FindInputProblem finds nothing, disables it
-// otherwise; returns the new state.
+// Enables "&Solve" and "Advise" exactly when FindInputProblem finds
+// nothing, disables them otherwise; returns the new state.
 bool ValidateInputs(ControlAccess& controls);
 
 }  // namespace corvanta

@@ -36,7 +36,7 @@ from fractions import Fraction
 decimal.getcontext().prec = 130
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-RESULT_DISPLAY_TEST = "tests/window_model/result_display_test.cpp"
+RESULT_DISPLAY_TEST = "tests/support/worked_results.h"
 SOLVE_TOOL_TEST = "tests/tools/corvanta_solve_test.cpp"
 
 

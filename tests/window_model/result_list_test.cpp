@@ -1,11 +1,10 @@
 // The results page's list: each row the main page's texts of that result
-// cut into columns, the sort of a real Solve's results, and the column
-// heads' clicks.
+// cut into columns, and the sort of a real Solve's results.
 #include "window_model/result_list.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/support/window_job.h"
+#include "tests/support/worked_results.h"
 #include "window_model/result_display.h"
 
 namespace corvanta {
@@ -17,54 +16,31 @@ std::string Joined(const ResultRow& row) {
   return text + " | " + row.storedFeedError + " | " + row.storedC;
 }
 
-// The three results of the result display's test (its texts worked out in
-// exact arithmetic): the C line's fraction, or C itself when the line is
-// empty; the stored values as the search kept them, every digit to 30.
+// The three worked results (their texts worked out in exact arithmetic):
+// the C line's fraction, or C itself when the line is empty; the stored
+// values as the search kept them, every digit to 30.
 TEST(ResultList, EachRowIsThePagesTextsOfItsResult) {
-  struct Case {
-    int teeth, setupRow;
-    std::array<std::uint16_t, 8> teethOf;  // feed Q, feed P, index Q, index P
-    std::string row;
+  const std::string rows[] = {
+      "1 | 30 x 35 / 36 x 34 | 35 x 47 / 85 x 53 | 35 | 33.5481409545 | 11.5569923794 | "
+      "0.125790393245 | 0.0179519580 | 0.0207291355 | "
+      "0.333333333333333333333333333333 | 35.500000000000000000000000000000",
+      "1 | 60 x 71 / 18 x 16 | 35 x 47 / 85 x 53 | 71/2 | 1.9444228635 | 0.6877858020 | "
+      "0.129161652967 | 0.0176991135 | 0.0204371759 | "
+      "0.333333333333333333333333333333 | 35.500000000000000000000000000000",
+      "1 | 121 x 157 / 16 x 16 | 35 x 47 / 85 x 53 | 1.6786250773 | 0.0459712251 | "
+      "-0.5823473057 | -4.625589625088 | 0.3743054594 | 0.4322107154 | "
+      "0.333333333333333333333333333333 | 35.500000000000000000000000000000",
   };
-  const Case cases[] = {
-      {35,
-       0,
-       {85, 53, 47, 35, 36, 34, 35, 30},
-       "1 | 30 x 35 / 36 x 34 | 35 x 47 / 85 x 53 | 35 | 33.5481409545 | 11.5569923794 | "
-       "0.125790393245 | 0.0179519580 | 0.0207291355 | "
-       "0.333333333333333333333333333333 | 35.500000000000000000000000000000"},
-      {2,
-       1,
-       {85, 53, 47, 35, 18, 16, 71, 60},
-       "1 | 60 x 71 / 18 x 16 | 35 x 47 / 85 x 53 | 71/2 | 1.9444228635 | 0.6877858020 | "
-       "0.129161652967 | 0.0176991135 | 0.0204371759 | "
-       "0.333333333333333333333333333333 | 35.500000000000000000000000000000"},
-      // C = 18997/11317, which no k up to 9999 makes whole: an empty C line.
-      {1,
-       0,
-       {85, 53, 47, 35, 16, 16, 157, 121},
-       "1 | 121 x 157 / 16 x 16 | 35 x 47 / 85 x 53 | 1.6786250773 | 0.0459712251 | "
-       "-0.5823473057 | -4.625589625088 | 0.3743054594 | 0.4322107154 | "
-       "0.333333333333333333333333333333 | 35.500000000000000000000000000000"},
-  };
-  for (const Case& c : cases) {
-    JobEntry job = testing::RegressionJob();
-    job.teeth = c.teeth;
-    job.setupRow = c.setupRow;
+  for (std::size_t k = 0; k < std::size(rows); ++k) {
     MemoryControls controls;
-    EnterJob(controls, job);
-    const auto& t = c.teethOf;
+    testing::EnterWorkedJob(controls, testing::kWorkedResults[k]);
     SolveSession session;
-    session.results = {{{t[0], t[1]},
-                        {t[2], t[3]},
-                        {t[4], t[5]},
-                        {t[6], t[7]},
-                        Decimal100(1) / Decimal100(3),
-                        Decimal100(71) / Decimal100(2)}};
-    const auto rows = ResultRowsOnPage(controls, session);
-    ASSERT_TRUE(rows.has_value());
-    ASSERT_EQ(rows->size(), 1u);
-    EXPECT_EQ(Joined(rows->front()), c.row);
+    session.results = {testing::WorkedSolveResult(
+        testing::kWorkedResults[k], Decimal100(1) / Decimal100(3), Decimal100(71) / Decimal100(2))};
+    const auto shown = ResultRowsOnPage(controls, session);
+    ASSERT_TRUE(shown.has_value());
+    ASSERT_EQ(shown->size(), 1u);
+    EXPECT_EQ(Joined(shown->front()), rows[k]);
   }
 }
 
@@ -137,22 +113,6 @@ TEST(ResultList, ARealSolveSortsByEveryColumn) {
       }
     }
   }
-}
-
-// A head sorts smallest first; a second click on it reverses the list; the
-// number column gives back the Solve's order.
-TEST(ResultList, ClickingColumnHeads) {
-  ResultListSort sort;
-  EXPECT_EQ(sort.column, ResultColumn::kNumber);
-  EXPECT_FALSE(sort.descending);
-  sort = ClickColumnHead(sort, ResultColumn::kLeadError);
-  EXPECT_EQ(sort.column, ResultColumn::kLeadError);
-  EXPECT_FALSE(sort.descending);
-  sort = ClickColumnHead(sort, ResultColumn::kLeadError);
-  EXPECT_TRUE(sort.descending);
-  sort = ClickColumnHead(sort, ResultColumn::kNumber);
-  EXPECT_EQ(sort.column, ResultColumn::kNumber);
-  EXPECT_FALSE(sort.descending);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "numeric/number_text.h"
 #include "resources/resource.h"
 #include "search/thread_platform.h"
+#include "tests/support/scripted_platform.h"
 #include "tests/support/window_job.h"
 #include "window_model/control_roles.h"
 #include "window_model/solve_driver.h"
@@ -19,6 +20,8 @@
 
 namespace corvanta {
 namespace {
+
+using testing::ScriptedPlatform;
 
 // Bounds just inside and just outside; texts as a field may hold them, and
 // texts it holds only when they come from elsewhere.
@@ -56,27 +59,6 @@ TEST(ValidateInputs, EachFieldAtBothEndsOfItsRange) {
     EXPECT_EQ(problem ? problem->control : 0, passes ? 0 : field) << field << " " << text;
   }
 }
-
-// Standard threads with short wait slices; hooks for the stop key, the pump
-// and thread creation.
-class ScriptedPlatform : public ThreadPlatform {
- public:
-  using ThreadPlatform::ThreadPlatform;
-  std::function<bool()> stopKey = [] { return false; }, pump = [] { return true; };
-  std::function<bool()> startWorker = [] { return true; };  // false: no thread for it
-  int alerts = 0;
-
-  bool WaitForWorkers(std::chrono::milliseconds) override {
-    return ThreadPlatform::WaitForWorkers(std::chrono::milliseconds(2));
-  }
-  bool StartWorker(std::function<void()> body) override {
-    return startWorker() && ThreadPlatform::StartWorker(std::move(body));
-  }
-  bool StopKeyHeld() override { return stopKey(); }
-  bool PumpMessages() override { return pump(); }
-  void StopAlert() override { ++alerts; }
-  void Pause(std::chrono::milliseconds) override {}
-};
 
 // The regression job on a stock of 20 to 55 teeth: 34 candidates.
 const std::string kSmallStock = std::string(4, '0') + std::string(36, '1') + "0";
@@ -119,7 +101,7 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   platform.stopKey = [&] {
     for (ControlId id : ControlLockSet()) EXPECT_FALSE(controls.IsEnabled(id)) << id;
     EXPECT_FALSE(controls.IsMenuBarItemEnabled(0));
-    EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(4, false));
+    EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(6, false));
     EXPECT_FALSE(SolveCommand(controls, second, session).ran);
     return session.control.progressCounter.load() > 12;
   };
@@ -132,7 +114,7 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   for (std::size_t k = 1; k < results.size(); ++k)
     EXPECT_LE(results[k - 1].feedError, results[k].feedError);
   EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON));
-  EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(4, true));
+  EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(6, true));
   EXPECT_FALSE(controls.GetText(IDC_LEAD_LINE, 100).empty());
 }
 

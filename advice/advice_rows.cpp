@@ -1,0 +1,97 @@
+#include "advice/advice_rows.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "results/result_rows.h"
+#include "search/order_results.h"
+
+namespace corvanta {
+
+namespace {
+
+std::string AddedText(const std::vector<std::uint32_t>& added) {
+  if (added.empty()) return kStockAsItIs;
+  std::string text;
+  for (const std::uint32_t teeth : added)
+    text += (text.empty() ? "" : " and ") + std::to_string(teeth);
+  return text;
+}
+
+void AppendLine(std::string& text, const std::array<std::string, kAdviceColumnCount>& cells) {
+  for (std::size_t k = 0; k < cells.size(); ++k) text += (k > 0 ? "\t" : "") + cells[k];
+  text += "\r\n";
+}
+
+}  // namespace
+
+const std::array<std::string, kAdviceColumnCount>& AdviceColumnTitles() {
+  static const std::array<std::string, kAdviceColumnCount> titles = {
+      "Gears Added",         "Results", "Feed Error", "Lead Error",
+      "Smallest Lead Error", "Index",   "Feed",       "C"};
+  return titles;
+}
+
+AdviceListRow MakeAdviceListRow(std::size_t rank, const AdviceRow& row, const DisplayInputs& inputs,
+                                const IndexTerms& indexTerms, SearchMethod method) {
+  AdviceListRow list;
+  list.rank = rank;
+  list.added = row.added;
+  auto set = [&list](AdviceColumn column, std::string text, std::optional<Decimal100> key) {
+    list.cells[static_cast<std::size_t>(column)] = std::move(text);
+    list.keys[static_cast<std::size_t>(column)] = std::move(key);
+  };
+  set(AdviceColumn::kAdded, AddedText(row.added), std::nullopt);
+  set(AdviceColumn::kResults, std::to_string(row.results), Decimal100(row.results));
+  if (!row.first || !row.bestLead) return list;
+
+  const ResultRow first = MakeResultRow(1, inputs, indexTerms, *row.first, method);
+  const ResultRow best =
+      MakeResultRow(row.bestLeadNumber, inputs, indexTerms, *row.bestLead, method);
+  auto from = [&](AdviceColumn column, const ResultRow& result, ResultColumn source) {
+    set(column, result.cells[static_cast<std::size_t>(source)], ResultSortKey(result, source));
+  };
+  from(AdviceColumn::kFeedError, first, ResultColumn::kFeedError);
+  from(AdviceColumn::kLeadError, first, ResultColumn::kLeadError);
+  from(AdviceColumn::kIndex, first, ResultColumn::kIndex);
+  from(AdviceColumn::kFeed, first, ResultColumn::kFeed);
+  from(AdviceColumn::kC, first, ResultColumn::kC);
+  // Its size is what the operator looks for: the column sorts by it.
+  set(AdviceColumn::kBestLeadError,
+      best.cells[static_cast<std::size_t>(ResultColumn::kLeadError)] + " (result " +
+          std::to_string(row.bestLeadNumber) + ")",
+      abs(best.numbers.leadError));
+  return list;
+}
+
+std::vector<std::size_t> SortedAdviceOrder(const std::vector<AdviceListRow>& rows,
+                                           AdviceColumn column, bool descending) {
+  std::vector<std::size_t> order(rows.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return rows[a].rank < rows[b].rank; });
+  if (column == AdviceColumn::kAdded) {
+    if (descending) std::reverse(order.begin(), order.end());
+    return order;
+  }
+  const auto k = static_cast<std::size_t>(column);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const std::optional<Decimal100>& x = rows[a].keys[k];
+    const std::optional<Decimal100>& y = rows[b].keys[k];
+    if (!x || !y) return x.has_value() && !y.has_value();
+    const int sign = CompareNumbers(*x, *y);
+    return descending ? sign > 0 : sign < 0;
+  });
+  return order;
+}
+
+std::string AdviceTabText(const std::vector<AdviceListRow>& rows,
+                          const std::vector<std::size_t>& order) {
+  std::string text;
+  AppendLine(text, AdviceColumnTitles());
+  for (const std::size_t k : order)
+    if (k < rows.size()) AppendLine(text, rows[k].cells);
+  return text;
+}
+
+}  // namespace corvanta
