@@ -68,10 +68,17 @@ void OnColumnClick(HWND window, const NMLISTVIEW& click) {
     SortAdviceList(controls, session, static_cast<AdviceColumn>(click.iSubItem));
 }
 
-void OnItemActivate(HWND window, const NMITEMACTIVATE& activation) {
-  if (activation.hdr.idFrom != IDC_RESULT_LIST) return;
+void ShowRow(HWND window, int row) {
   Win32Controls controls(window);
-  ShowListedResult(controls, ProgramSolveSession(), activation.iItem);
+  ShowListedResult(controls, ProgramSolveSession(), row);
+}
+
+// Enter: the row with the focus. (LVN_ITEMACTIVATE would come too on
+// Windows, but Wine's list sends it only when NM_RETURN is answered.)
+void OnReturn(HWND window, const NMHDR& header) {
+  const auto row = static_cast<int>(
+      SendMessageW(header.hwndFrom, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+  if (row >= 0) ShowRow(window, row);
 }
 
 }  // namespace
@@ -90,8 +97,10 @@ void OnListNotify(HWND window, const NMHDR& header) {
   if (header.idFrom != IDC_RESULT_LIST && header.idFrom != IDC_ADVICE_LIST) return;
   if (header.code == LVN_COLUMNCLICK)
     OnColumnClick(window, reinterpret_cast<const NMLISTVIEW&>(header));
-  if (header.code == LVN_ITEMACTIVATE)
-    OnItemActivate(window, reinterpret_cast<const NMITEMACTIVATE&>(header));
+  if (header.idFrom != IDC_RESULT_LIST) return;
+  if (header.code == NM_DBLCLK)
+    ShowRow(window, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+  if (header.code == NM_RETURN) OnReturn(window, header);
 }
 
 void OnCopyList(HWND window, int list) {

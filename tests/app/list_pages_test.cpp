@@ -34,14 +34,42 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// A dialog of this process with `title`, answered on another thread while
-// the window's thread runs the dialog's own message loop.
+// A visible dialog of this process with `title` (and a control `control`,
+// unless 0), found without sending any window a message (the window's
+// thread may be waiting for us).
+HWND FindDialog(const wchar_t* title, int control = 0) {
+  struct Search {
+    const wchar_t* title;
+    int control;
+    HWND found;
+  } search = {title, control, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(lParam);
+        wchar_t name[16] = L"", text[128] = L"";
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        GetClassNameW(window, name, 16);
+        InternalGetWindowText(window, text, 128);
+        if (process != GetCurrentProcessId() || wcscmp(name, L"#32770") != 0 ||
+            wcscmp(text, s.title) != 0 || !IsWindowVisible(window) ||
+            (s.control != 0 && GetDlgItem(window, s.control) == nullptr))
+          return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The dialog with `title`, answered on another thread while the window's
+// thread runs the dialog's own message loop.
 class DialogAnswer {
  public:
-  DialogAnswer(const wchar_t* title, std::function<void(HWND)> answer)
-      : thread_([this, title, answer] {
-          for (int tries = 0; tries < 1000 && !done_; ++tries) {
-            if (HWND dialog = FindWindowW(L"#32770", title)) {
+  DialogAnswer(const wchar_t* title, std::function<void(HWND)> answer, int control = 0)
+      : thread_([this, title, answer, control] {
+          for (int tries = 0; tries < 1500 && !done_; ++tries) {
+            if (HWND dialog = FindDialog(title, control)) {
               answer(dialog);
               found_ = true;
               return;
@@ -107,17 +135,21 @@ class ListPagesTest : public SmallStockFixture {
     }
     Pump();
   }
-  // File > "Save Results As ..." with `path` typed into the dialog; the text
-  // of the message box that follows, if any.
+  // File > "Save Results As ..." with `path` typed into the dialog (and its
+  // replacement confirmed); the text of the message box that follows, if
+  // any.
   std::string SaveAs(const std::string& path) {
     const std::wstring wide(path.begin(), path.end());
+    const bool existed = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     std::string message;
     {
       DialogAnswer save(L"Save Results As", [&wide](HWND dialog) {
-        SetDlgItemTextW(dialog, 0x480, wide.c_str());  // the file name box
-        SetDlgItemTextW(dialog, 0x47c, wide.c_str());
+        SetDlgItemTextW(dialog, 0x47c, wide.c_str());  // the file name box
         PostMessageW(dialog, WM_COMMAND, IDOK, 0);
       });
+      DialogAnswer replace(
+          L"Save Results As", [](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDYES, 0); },
+          IDYES);
       DialogAnswer box(L"Info", [&message](HWND dialog) {
         char text[512] = "";
         GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
@@ -126,13 +158,16 @@ class ListPagesTest : public SmallStockFixture {
       });
       Menu(IDM_SAVE_RESULTS_AS);
       EXPECT_TRUE(save.Found());
+      EXPECT_EQ(replace.Found(), existed);
     }
     return message;
   }
-  std::string FullPath(const char* name) const {
-    char path[MAX_PATH] = "";
-    GetFullPathNameA(name, MAX_PATH, path, nullptr);
-    return path;
+  // In the prefix's folder of temporary files: the dialog of Wine's
+  // builtin library refuses folders of its Z: drive.
+  std::string TemporaryPath(const char* name) const {
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
   }
 };
 
@@ -179,11 +214,12 @@ TEST_F(ListPagesTest, ResultsPageSortsShowsCopiesAndSaves) {
 
   // Saved through the dialog; over a read-only file, one box with the
   // system's reason, and the file as it was.
-  const std::string saved = FullPath("results_saved.csv");
+  const std::string saved = TemporaryPath("corvanta_results_saved.csv");
   DeleteFileA(saved.c_str());
   EXPECT_EQ(SaveAs(saved), "");
   EXPECT_EQ(ReadFile(saved).substr(0, 6), "Result");
-  const std::string locked = FullPath("results_locked.csv");
+  WriteFile("results_saved.csv", ReadFile(saved));
+  const std::string locked = TemporaryPath("corvanta_results_locked.csv");
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
   WriteFile(locked, "kept");
   SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
