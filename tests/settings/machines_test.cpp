@@ -201,6 +201,9 @@ TEST_P(MachinesTest, DamagedSectionsSpoilOnlyThemselves) {
   EXPECT_EQ(list.machines[2].values.indexConstant, "123456");
   EXPECT_EQ(list.machines[2].values.gearStockText, std::string(154, '1'));
   EXPECT_EQ(list.machines[3].values.feedConstant, "2.5");
+  // Deleting a machine deletes every section of its name: none comes back.
+  ASSERT_EQ(DeleteMachine("JUNK", *store_, Folder("damaged")), "");
+  EXPECT_EQ(Names(List("damaged")), (std::vector<std::string>{"Empty", "Long", "Last"}));
 
   // A "Machine" key that names no machine, or names one only when cut to
   // a name's length, makes none current.
