@@ -100,7 +100,7 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
                      "(default: the saved settings)");
   app.add_option("--gears", options.gears,
                  "the gear stock as tooth counts and ranges of them, 16 to 169 teeth, such as "
-                 "30-90,100,127 (not with --stock)")
+                 "30-90,100,127")
       ->type_name("LIST")
       ->excludes(stockOption);
   app.add_option("--settings", options.settingsFile,

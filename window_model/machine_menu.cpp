@@ -1,5 +1,11 @@
 #include "window_model/machine_menu.h"
 
+#include "resources/resource.h"
+#include "settings/gear_stock_text.h"
+#include "settings/job_fields.h"
+#include "window_model/field_controls.h"
+#include "window_model/job_changed.h"
+
 namespace corvanta {
 namespace {
 
@@ -21,6 +27,15 @@ std::wstring MachineWindowTitle(std::wstring_view programTitle, const MachineLis
   title += L" - " + Widened(machine.name);
   if (!SameMachineValues(machine.values, windowValues)) title += L" (changed)";
   return title;
+}
+
+void ShowMachineValues(ControlAccess& controls, const AppSettings& values) {
+  for (const JobField& field : kJobFields)
+    if (field.setting) controls.SetText(FieldControl(field.id), values.*field.setting);
+  for (int k = 0; k < GEAR_STOCK_CELL_COUNT; ++k)
+    controls.SetText(IDC_GEAR_STOCK_CELL_FIRST + k,
+                     GearStockCellText(values.gearStockText, static_cast<std::size_t>(k)));
+  JobChanged(controls, GeometryChange::kNone);
 }
 
 std::vector<MachineMenuItem> MachineMenuItems(const MachineList& list) {

@@ -12,6 +12,7 @@
 
 #include "settings/app_settings.h"
 #include "settings/machines.h"
+#include "window_model/control_access.h"
 
 namespace corvanta {
 
@@ -21,6 +22,14 @@ namespace corvanta {
 // are no longer the machine's saved values.
 std::wstring MachineWindowTitle(std::wstring_view programTitle, const MachineList& list,
                                 const AppSettings& windowValues);
+
+// Choosing a machine: its values go into the "Index Const:", "Feed
+// Const:" and "Feed Rate:" fields and the 154 gear-stock cells, as the
+// window's creation puts the saved settings there (GearStockCellText), and
+// the job changes as by any edit (JobChanged): the result goes and
+// "&Solve" is decided again. Idempotent, so a window whose controls report
+// each change as well does no harm by settling twice.
+void ShowMachineValues(ControlAccess& controls, const AppSettings& values);
 
 // One item of the "Machines" popup per saved machine, in the file's order.
 struct MachineMenuItem {

@@ -4,6 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "resources/resource.h"
+#include "window_model/memory_job.h"
+#include "window_model/settings_fields.h"
+
 namespace corvanta {
 namespace {
 
@@ -31,6 +37,31 @@ TEST(MachineMenu, TitleNamesTheCurrentMachineAndWhetherTheFieldsStillHoldIt) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(MachineWindowTitle(kProgram, Shop(c.current), c.window), c.title);
+}
+
+// Choosing a machine puts its values where "Save Settings" and the title
+// read them back, and drops the result on display.
+TEST(MachineMenu, ChoosingAMachineFillsTheFieldsAndCellsAndDropsTheResult) {
+  MemoryControls controls;
+  JobEntry job;
+  job.settings = DefaultAppSettings();
+  job.helixAngle = "30";
+  job.normalPitch = "10";
+  job.teeth = 40;
+  EnterJob(controls, job);
+  controls.SetResultOnDisplay(true);
+  const AppSettings mill = {"40", "2.5", ".030", "111110001000000000000001110"};
+  ShowMachineValues(controls, mill);
+  const AppSettings shown = ReadSettingsFields(controls);
+  EXPECT_EQ(std::tie(shown.indexConstant, shown.feedConstant, shown.feedRate),
+            std::tie(mill.indexConstant, mill.feedConstant, mill.feedRate));
+  EXPECT_TRUE(SameMachineValues(shown, mill));
+  EXPECT_FALSE(controls.ResultOnDisplay());
+  EXPECT_TRUE(controls.IsEnabled(IDC_SOLVE_BUTTON));
+  MachineList list;
+  list.machines = {{"Mill 2", mill}};
+  list.current = 0;
+  EXPECT_EQ(MachineWindowTitle(kProgram, list, shown), kProgram + L" - Mill 2");
 }
 
 TEST(MachineMenu, ItemsShowNamesAsTypedAndCheckTheCurrentOne) {
