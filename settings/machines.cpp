@@ -179,7 +179,11 @@ std::string DeleteMachine(std::string_view name, ProfileStore& store,
 std::string SetCurrentMachine(const std::optional<std::string>& name, ProfileStore& store,
                               const std::optional<std::string>& dataFolder) {
   const std::string file = LocateSettings(dataFolder).file;
-  if (!name) return WriteCurrentMachine(file, "", store);
+  if (!name) {
+    std::error_code ec;
+    // Without a file no machine is current: nothing to write.
+    return std::filesystem::exists(file, ec) ? WriteCurrentMachine(file, "", store) : "";
+  }
   const MachineList list = LoadMachineList(store, file);
   const std::optional<std::size_t> found = FindMachine(list, *name);
   if (!found) return "no saved machine is named \"" + *name + "\"";

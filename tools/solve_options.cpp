@@ -205,7 +205,7 @@ AppSettings MachineSettings(const SolveOptions& options) {
   if (list.machines.empty())
     Refuse("--machine: no machine is saved in " +
            (options.settingsFile ? Quoted(*options.settingsFile, kEchoedPathBytes)
-                                 : std::string("the saved settings")) +
+                                 : std::string("the settings file")) +
            " (got " + Quoted(name) + ")");
   Refuse("--machine: no saved machine is named " + Quoted(name) + "; the nearest is " +
          Quoted(NearestMachineName(list, name)));
