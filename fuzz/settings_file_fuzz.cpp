@@ -1,7 +1,9 @@
 // Any bytes as the settings file. The start reads it without crashing and
 // in one pass, into texts no longer than their fields take; and a save over
 // it sets each key so that the next start reads exactly what was saved,
-// whatever else the file holds.
+// whatever else the file holds. Its machines are at most 32, each with a
+// valid name of its own and values no longer than the fields take, and a
+// machine deleted from the text leaves no section of its name.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -14,6 +16,7 @@
 #include "settings/app_settings.h"
 #include "settings/ini_text.h"
 #include "settings/job_fields.h"
+#include "settings/machines.h"
 #include "settings/portable_profile_store.h"
 
 namespace {
@@ -42,6 +45,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   for (const JobField& field : kJobFields)
     if (field.setting && (s.*field.setting).size() > field.savedLength) std::abort();
+
+  const MachineList machines = LoadMachineList(PortableProfileStore(), file.path);
+  if (machines.machines.size() > kMachineCountLimit) std::abort();
+  for (std::size_t i = 0; i < machines.machines.size(); ++i) {
+    const Machine& m = machines.machines[i];
+    if (!MachineNameProblem(m.name).empty() || FindMachine(machines, m.name) != i ||
+        m.values.gearStockText.size() > kGearStockTextMaxLength)
+      std::abort();
+    for (const JobField& field : kJobFields)
+      if (field.setting && (m.values.*field.setting).size() > field.savedLength) std::abort();
+  }
+  if (!machines.machines.empty()) {
+    const std::string section = std::string(kMachineSectionPrefix) + machines.machines[0].name;
+    for (const std::string& name : ProfileSectionNames(WithoutProfileSection(text, section)))
+      if (SameMachineName(name, section)) std::abort();
+  }
 
   // The edits a save makes, on the text itself: the file system's part of
   // a save (temporary file, sync, rename) is too slow to fuzz.

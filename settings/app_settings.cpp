@@ -28,6 +28,11 @@ AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::str
 }
 
 LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& path) {
+  return LoadSettingsSection(store, path, kSection);
+}
+
+LoadedSettings LoadSettingsSection(const ProfileStore& store, const std::string& path,
+                                   const std::string& section) {
   const AppSettings defaults = DefaultAppSettings();
   // The saved fields in their order, then the gear stock.
   std::vector<ProfileRead> reads;
@@ -35,7 +40,7 @@ LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& pa
     if (field.setting)
       reads.push_back({field.settingsKey, defaults.*field.setting, BufferFor(field.savedLength)});
   reads.push_back({kChangeGearsKey, defaults.gearStockText, BufferFor(kGearStockTextMaxLength)});
-  const ProfileValues read = store.ReadStrings(path, kSection, reads);
+  const ProfileValues read = store.ReadStrings(path, section, reads);
 
   LoadedSettings loaded{{}, read.file};
   std::size_t next = 0;
@@ -43,6 +48,14 @@ LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& pa
     if (field.setting) loaded.values.*field.setting = read.values[next++];
   loaded.values.gearStockText = read.values[next];
   return loaded;
+}
+
+std::vector<ProfileEntry> SettingsEntries(const AppSettings& settings) {
+  std::vector<ProfileEntry> entries;
+  for (const JobField& field : kJobFields)
+    if (field.setting) entries.push_back({field.settingsKey, settings.*field.setting});
+  entries.push_back({kChangeGearsKey, settings.gearStockText});
+  return entries;
 }
 
 AppSettings LoadSettings() { return LoadSettings(SystemProfileStore(), CommonDataFolder()); }
@@ -53,11 +66,7 @@ std::string SaveSettings(const AppSettings& settings, ProfileStore& store,
   // An existing folder is fine, and a failure shows in the write below.
   if (location.folder) store.CreateFolders(*location.folder);
   const std::string& file = location.file;
-  std::vector<ProfileEntry> entries;
-  for (const JobField& field : kJobFields)
-    if (field.setting) entries.push_back({field.settingsKey, settings.*field.setting});
-  entries.push_back({kChangeGearsKey, settings.gearStockText});
-  std::string problem = store.WriteStrings(file, kSection, entries);
+  std::string problem = store.WriteStrings(file, kSection, SettingsEntries(settings));
   store.Flush(file);
   return problem;
 }

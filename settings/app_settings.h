@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "settings/gear_stock_text.h"
 #include "settings/profile_store.h"
@@ -49,6 +50,13 @@ AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::str
 AppSettings LoadSettings();
 // The same four keys from the settings file at `path`.
 LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& path);
+
+// The four keys from section `section` of the file at `path`, by the same
+// rules as the section "Settings" (a saved machine holds them too).
+LoadedSettings LoadSettingsSection(const ProfileStore& store, const std::string& path,
+                                   const std::string& section);
+// The four keys and their values, in the order they are saved.
+std::vector<ProfileEntry> SettingsEntries(const AppSettings& settings);
 
 // "Save Settings": the four values go to the settings file below
 // `dataFolder`, whose folder chain is created first. Other sections, keys and

@@ -154,6 +154,30 @@ std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
   return values;
 }
 
+std::vector<std::string> ProfileSectionNames(std::string_view text) {
+  std::vector<std::string> names;
+  for (std::size_t pos = ContentStart(text); pos < text.size();) {
+    const Line line = LineAt(text, pos);
+    pos = line.next;
+    const Entry e = Classify(TextOf(text, line));
+    if (e.kind == LineKind::kSection && !e.name.empty()) names.emplace_back(e.name);
+  }
+  return names;
+}
+
+std::string WithoutProfileSection(std::string_view text, std::string_view section) {
+  std::string out(text.substr(0, ContentStart(text)));
+  bool dropping = false;
+  for (std::size_t pos = ContentStart(text); pos < text.size();) {
+    const Line line = LineAt(text, pos);
+    pos = line.next;
+    const Entry e = Classify(TextOf(text, line));
+    if (e.kind == LineKind::kSection) dropping = SameName(e.name, section);
+    if (!dropping) out.append(text.substr(line.begin, line.next - line.begin));
+  }
+  return out;
+}
+
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
                              std::string_view value) {
   value = SingleLineValue(value);

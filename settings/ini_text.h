@@ -22,6 +22,16 @@ std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
                                                           std::string_view section,
                                                           const std::vector<std::string>& keys);
 
+// The names of the text's sections in their order, as the file spells them
+// (trimmed), a name that comes twice listed twice; sections without a name
+// are left out, as GetPrivateProfileSectionNamesA leaves them out.
+std::vector<std::string> ProfileSectionNames(std::string_view text);
+
+// `text` without any section named `section` (without regard to case): each
+// one's header and every line up to the next section's header. Every other
+// byte is kept.
+std::string WithoutProfileSection(std::string_view text, std::string_view section);
+
 // `text` with `key` set to the single-line part of `value`:
 // - an existing key line is rewritten as "name=value", keeping the name as the
 //   file spells it and the line's own line end;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <system_error>
 
@@ -129,8 +130,13 @@ ProfileValues PortableProfileStore::ReadStrings(const std::string& path, const s
   return result;
 }
 
-std::string PortableProfileStore::WriteStrings(const std::string& path, const std::string& section,
-                                               const std::vector<ProfileEntry>& entries) {
+namespace {
+
+// Replaces the file at `path` with `edit` of its text ("" for no file), by
+// the rules of WriteStrings; a file the edit leaves as it is is not written. `edit` gives nullopt
+// when the file would be too large; the file is then left alone.
+std::string EditFile(const std::string& path,
+                     const std::function<std::optional<std::string>(std::string)>& edit) {
   std::error_code ec;
   fs::path target = path;
   // A link keeps pointing at the settings: the file it names is replaced.
@@ -152,9 +158,32 @@ std::string PortableProfileStore::WriteStrings(const std::string& path, const st
     if (std::string refusal = OverwriteRefusal(target.string()); !refusal.empty()) return refusal;
     text = std::move(old.text);
   }
-  std::optional<std::string> saved = SavedProfileText(text, section, entries);
+  std::optional<std::string> saved = edit(text);
   if (!saved) return "the values are too large for a settings file";
+  if (exists && *saved == text) return {};  // already as asked
   return ReplaceFile(target, *saved, exists);
+}
+
+}  // namespace
+
+std::string PortableProfileStore::WriteStrings(const std::string& path, const std::string& section,
+                                               const std::vector<ProfileEntry>& entries) {
+  return EditFile(path, [&](std::string text) { return SavedProfileText(text, section, entries); });
+}
+
+ProfileSections PortableProfileStore::SectionNames(const std::string& path) const {
+  const FileText file = ReadFileText(path, kProfileFileLimit);
+  if (file.file != ProfileFile::kRead) return {file.file, {}};
+  return {ProfileFile::kRead, ProfileSectionNames(file.text)};
+}
+
+std::string PortableProfileStore::DeleteSection(const std::string& path,
+                                                const std::string& section) {
+  std::error_code ec;
+  if (!fs::exists(path, ec) && !ec) return {};  // nothing to delete, nothing created
+  return EditFile(path, [&](std::string text) -> std::optional<std::string> {
+    return WithoutProfileSection(text, section);
+  });
 }
 
 void PortableProfileStore::Flush(const std::string& path) {

@@ -43,6 +43,14 @@ struct ProfileValues {
   std::vector<std::string> values;  // one per ProfileRead, in their order
 };
 
+// The sections of a file, by name.
+struct ProfileSections {
+  ProfileFile file = ProfileFile::kMissing;
+  // In the file's order, as the file spells them; a name that comes twice is
+  // listed twice. Empty unless the file was read.
+  std::vector<std::string> names;
+};
+
 class ProfileStore {
  public:
   virtual ~ProfileStore() = default;
@@ -68,6 +76,17 @@ class ProfileStore {
   // as "Permission denied"; the file is then as it was.
   virtual std::string WriteStrings(const std::string& path, const std::string& section,
                                    const std::vector<ProfileEntry>& entries) = 0;
+
+  // The names of the sections of the file at `path`, as
+  // GetPrivateProfileSectionNamesA lists them. A file larger than
+  // kProfileFileLimit is not read, as with ReadStrings.
+  virtual ProfileSections SectionNames(const std::string& path) const = 0;
+
+  // Removes every section named `section` (without regard to case) with
+  // all its lines, keeping every other line; under the same rules as
+  // WriteStrings. "" when done or when there is no such section, else the
+  // system's reason why not; the file is then as it was.
+  virtual std::string DeleteSection(const std::string& path, const std::string& section) = 0;
 
   // Makes the writes to `path` reach the disk.
   virtual void Flush(const std::string& path) = 0;

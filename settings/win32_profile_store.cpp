@@ -164,6 +164,52 @@ std::string Win32ProfileStore::WriteStrings(const std::string& path, const std::
   return ReplaceWithSectionAlone(path, section, entries);
 }
 
+ProfileSections Win32ProfileStore::SectionNames(const std::string& path) const {
+  const std::uintmax_t size = FileSize(path);
+  if (size > kProfileFileLimit) return {ProfileFile::kTooLarge, {}};
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    return {error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                ? ProfileFile::kMissing
+                : ProfileFile::kUnreadable,
+            {}};
+  }
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return {ProfileFile::kUnreadable, {}};
+  // The names cannot take more room than the file; twice that leaves room
+  // for the system's conversion of the text, and the list's two zeros.
+  std::vector<char> buffer(static_cast<std::size_t>(size) * 2 + 2, '\0');
+  const DWORD length = GetPrivateProfileSectionNamesA(
+      buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
+  ProfileSections result{ProfileFile::kRead, {}};
+  // Each name ends with a zero, the list with a second one.
+  for (std::size_t at = 0; at < length && at < buffer.size() && buffer[at] != '\0';) {
+    const std::string name(buffer.data() + at);
+    at += name.size() + 1;
+    result.names.push_back(name);
+  }
+  return result;
+}
+
+std::string Win32ProfileStore::DeleteSection(const std::string& path, const std::string& section) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return {};  // nothing to delete, nothing created
+  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return SystemReason(ERROR_ACCESS_DENIED);
+  // The system removes the first section of the name at each call; a file
+  // may hold it more than once.
+  std::size_t held = 0;
+  for (const std::string& name : SectionNames(path).names)
+    if (CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, name.c_str(), -1, section.c_str(), -1) ==
+        CSTR_EQUAL)
+      ++held;
+  for (std::size_t i = 0; i < held; ++i) {
+    if (!WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, path.c_str()))
+      return SystemReason(GetLastError());
+  }
+  Flush(path);
+  return {};
+}
+
 void Win32ProfileStore::Flush(const std::string& path) {
   // Always "fails": flushing the cache always reports FALSE.
   WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());

@@ -13,6 +13,8 @@ class Win32ProfileStore : public ProfileStore {
                             const std::vector<ProfileRead>& reads) const override;
   std::string WriteStrings(const std::string& path, const std::string& section,
                            const std::vector<ProfileEntry>& entries) override;
+  ProfileSections SectionNames(const std::string& path) const override;
+  std::string DeleteSection(const std::string& path, const std::string& section) override;
   void Flush(const std::string& path) override;
   bool CreateFolders(const std::string& folder) override;
 };

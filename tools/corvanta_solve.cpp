@@ -25,7 +25,10 @@
 #include "resources/resource.h"
 #include "search/order_results.h"
 #include "search/thread_platform.h"
+#include "settings/gear_list_text.h"
+#include "settings/machines.h"
 #include "tools/advise_command.h"
+#include "tools/machine_listing.h"
 #include "tools/refusal_text.h"
 #include "tools/result_lines.h"
 #include "tools/solve_options.h"
@@ -220,6 +223,30 @@ std::string WriteCsv(const std::string& csv, const std::string& path) {
   return {};
 }
 
+// --list-machines: the saved machines as lines, or with --json as one
+// array of objects in the file's order.
+void PrintMachines(const MachineList& list, bool json) {
+  if (!json) {
+    std::cout << MachineListing(list);
+    return;
+  }
+  nlohmann::ordered_json out = nlohmann::ordered_json::array();
+  for (std::size_t i = 0; i < list.machines.size(); ++i) {
+    const Machine& machine = list.machines[i];
+    nlohmann::ordered_json entry;
+    entry["name"] = machine.name;
+    entry["current"] = list.current == i;
+    entry["indexConstant"] = machine.values.indexConstant;
+    entry["feedConstant"] = machine.values.feedConstant;
+    entry["feedRate"] = machine.values.feedRate;
+    entry["gears"] = GearListText(machine.values.gearStockText);
+    out.push_back(entry);
+  }
+  // The file's texts as they are: a byte that is no UTF-8 is replaced
+  // rather than refused.
+  std::cout << out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -231,6 +258,10 @@ int main(int argc, char** argv) {
     options = ParseSolveOptions(argc, argv);
     if (!options.help.empty()) {
       std::cout << options.help;
+      return 0;
+    }
+    if (options.listMachines) {
+      PrintMachines(StartMachines(options), options.json);
       return 0;
     }
     job = BuildSolveJob(options, StartSettings(options));

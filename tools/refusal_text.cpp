@@ -16,16 +16,20 @@ void AppendCode(std::string& out, unsigned char c) {
 
 }  // namespace
 
-std::string Quoted(std::string_view text, std::size_t shown) {
-  std::string out = "\"";
-  for (unsigned char c : text.substr(0, shown)) {
+std::string Escaped(std::string_view text) {
+  std::string out;
+  for (unsigned char c : text) {
     if (Printable(c) && c != '\\') {
       out += static_cast<char>(c);
     } else {
       AppendCode(out, c);
     }
   }
-  out += '"';
+  return out;
+}
+
+std::string Quoted(std::string_view text, std::size_t shown) {
+  std::string out = "\"" + Escaped(text.substr(0, shown)) + "\"";
   if (text.size() > shown) out += "... (" + std::to_string(text.size()) + " bytes)";
   return out;
 }

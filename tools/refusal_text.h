@@ -21,6 +21,10 @@ inline constexpr std::size_t kRefusalLineBytes = 300;
 // had: "12345..." (10000 bytes).
 std::string Quoted(std::string_view text, std::size_t shown = kEchoedBytes);
 
+// `text` with every byte outside printable ASCII and the backslash written
+// as \xNN, whole: for a text from a file in a listing.
+std::string Escaped(std::string_view text);
+
 // `message` as one printable line: bytes outside printable ASCII written
 // as \xNN (a backslash stays as it is, so that Quoted texts pass
 // unchanged), cut to at most kRefusalLineBytes bytes with "..." after

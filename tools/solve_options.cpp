@@ -11,7 +11,10 @@
 
 #include "resources/corvanta_version.h"
 #include "resources/resource.h"
+#include "settings/gear_list_text.h"
 #include "settings/portable_profile_store.h"
+#include "settings/settings_location.h"
+#include "tools/machine_listing.h"
 #include "tools/refusal_text.h"
 #include "tools/unknown_option.h"
 #include "window_model/field_controls.h"
@@ -90,14 +93,28 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
           ->type_name("ROW");
   AddSetupMeaningOptions(app, options.setupMeaning);
   app.add_flag("--whole-c", options.wholeC, "\"Use Whole C Constants Only\"");
-  app.add_option("--stock", options.stock,
-                 "the gear stock as the settings file keeps it: character k is '1' when the "
-                 "gear with 16 + k teeth is owned; a short text repeats its last character "
-                 "(default: the saved settings)");
+  CLI::Option* stockOption =
+      app.add_option("--stock", options.stock,
+                     "the gear stock as the settings file keeps it: character k is '1' when the "
+                     "gear with 16 + k teeth is owned; a short text repeats its last character "
+                     "(default: the saved settings)");
+  app.add_option("--gears", options.gears,
+                 "the gear stock as tooth counts and ranges of them, 16 to 169 teeth, such as "
+                 "30-90,100,127")
+      ->type_name("LIST")
+      ->excludes(stockOption);
   app.add_option("--settings", options.settingsFile,
                  "read the constants, the feed rate and the stock from this settings file; "
                  "options given as well take precedence")
       ->type_name("FILE");
+  app.add_option("--machine", options.machine,
+                 "take the constants, the feed rate and the stock from the saved machine NAME "
+                 "(any case) instead of the section Settings; options given as well take "
+                 "precedence")
+      ->type_name("NAME");
+  app.add_flag("--list-machines", options.listMachines,
+               "print the saved machines, one a line with their constants, feed rate and gears, "
+               "the current one marked *, and exit");
   app.add_option("--processors", options.processors,
                  "logical processors to split the search over (default: all); the result "
                  "list depends on the split")
@@ -155,10 +172,11 @@ SolveOptions ParseSolveOptions(int argc, const char* const* argv) {
   return options;
 }
 
-AppSettings StartSettings(const SolveOptions& options) {
-  if (!options.settingsFile) return LoadSettings();
-  const std::string& path = *options.settingsFile;
-  // Looked at before it is opened: opening a pipe would wait for a writer.
+namespace {
+
+// A --settings path, looked at before it is opened: opening a pipe would
+// wait for a writer.
+void CheckSettingsPath(const std::string& path) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0 || ::access(path.c_str(), R_OK) != 0)
     Refuse("--settings: cannot read " + Quoted(path, kEchoedPathBytes) + ": " +
@@ -167,13 +185,50 @@ AppSettings StartSettings(const SolveOptions& options) {
     Refuse("--settings: " + Quoted(path, kEchoedPathBytes) + " is a folder, not a settings file");
   if (!S_ISREG(status.st_mode))
     Refuse("--settings: " + Quoted(path, kEchoedPathBytes) + " is not a regular file");
-  const LoadedSettings loaded = LoadSettingsFile(PortableProfileStore(), path);
-  if (loaded.file == ProfileFile::kTooLarge)
+}
+
+// What became of a --settings file that was opened.
+void CheckSettingsRead(ProfileFile file, const std::string& path) {
+  if (file == ProfileFile::kTooLarge)
     Refuse("--settings: " + Quoted(path, kEchoedPathBytes) +
            " is too large for a settings file (over " + std::to_string(kProfileFileLimit >> 20) +
            " MiB)");
-  if (loaded.file != ProfileFile::kRead)
+  if (file != ProfileFile::kRead)
     Refuse("--settings: cannot read " + Quoted(path, kEchoedPathBytes));
+}
+
+AppSettings MachineSettings(const SolveOptions& options) {
+  const std::string& name = *options.machine;
+  const MachineList list = StartMachines(options);
+  if (const std::optional<std::size_t> found = FindMachine(list, name))
+    return list.machines[*found].values;
+  if (list.machines.empty())
+    Refuse("--machine: no machine is saved in " +
+           (options.settingsFile ? Quoted(*options.settingsFile, kEchoedPathBytes)
+                                 : std::string("the settings file")) +
+           " (got " + Quoted(name) + ")");
+  Refuse("--machine: no saved machine is named " + Quoted(name) + "; the nearest is " +
+         Quoted(NearestMachineName(list, name)));
+}
+
+}  // namespace
+
+MachineList StartMachines(const SolveOptions& options) {
+  if (!options.settingsFile) return LoadMachines(SystemProfileStore(), CommonDataFolder());
+  const std::string& path = *options.settingsFile;
+  CheckSettingsPath(path);
+  const MachineList list = LoadMachineList(PortableProfileStore(), path);
+  CheckSettingsRead(list.file, path);
+  return list;
+}
+
+AppSettings StartSettings(const SolveOptions& options) {
+  if (options.machine) return MachineSettings(options);
+  if (!options.settingsFile) return LoadSettings();
+  const std::string& path = *options.settingsFile;
+  CheckSettingsPath(path);
+  const LoadedSettings loaded = LoadSettingsFile(PortableProfileStore(), path);
+  CheckSettingsRead(loaded.file, path);
   return loaded.values;
 }
 
@@ -182,8 +237,9 @@ SolveJob BuildSolveJob(const SolveOptions& options, const AppSettings& start) {
   JobEntry& entry = job.entry;
   entry.settings = start;
   const std::string settingsSource =
-      options.settingsFile ? "--settings " + Quoted(*options.settingsFile, kEchoedPathBytes)
-                           : "saved settings";
+      options.machine        ? "--machine " + Quoted(*options.machine)
+      : options.settingsFile ? "--settings " + Quoted(*options.settingsFile, kEchoedPathBytes)
+                             : "saved settings";
   job.sourceOf[IDC_NUMBER_OF_TEETH] = kNumberOfTeethField.option;
   const auto fill = [&](const JobField& field) {
     const std::optional<std::string>& given =
@@ -204,6 +260,12 @@ SolveJob BuildSolveJob(const SolveOptions& options, const AppSettings& start) {
       Refuse("--stock: the gear stock takes 1 to " + std::to_string(kGearStockTextMaxLength) +
              " characters '0' and '1' (got " + Quoted(stock) + ")");
     entry.settings.gearStockText = stock;
+  }
+  if (options.gears) {
+    const GearList gears = GearStockFromList(*options.gears);
+    if (!gears.problem.empty())
+      Refuse("--gears: " + gears.problem + " (got " + Quoted(*options.gears) + ")");
+    entry.settings.gearStockText = gears.stockText;
   }
   for (const JobField& field : kJobFields)
     if (!field.setting) fill(field);

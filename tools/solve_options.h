@@ -14,6 +14,7 @@
 #include "search/search_method.h"
 #include "settings/app_settings.h"
 #include "settings/job_fields.h"
+#include "settings/machines.h"
 #include "tools/setup_options.h"
 #include "window_model/control_access.h"
 #include "window_model/memory_job.h"
@@ -35,7 +36,9 @@ struct SolveOptions {
   bool setupGiven = false;
   SetupMeaning setupMeaning;  // --hob, --gear, --cut
   bool wholeC = false;
-  std::optional<std::string> stock, settingsFile;
+  std::optional<std::string> stock, gears, settingsFile;
+  std::optional<std::string> machine;  // --machine NAME
+  bool listMachines = false;           // --list-machines: that, and nothing else to do
   std::string processors, resultCount = "10";
   bool json = false, literal = false;
   bool advise = false, advisePairs = false;  // gear advice instead of a Solve
@@ -62,12 +65,18 @@ struct SolveJob {
 // parser refuses.
 SolveOptions ParseSolveOptions(int argc, const char* const* argv);
 
-// The constants and the stock a run starts from: the --settings file, or
-// the program's own saved settings (their defaults when there are none).
+// The constants and the stock a run starts from: the --machine of that
+// name (any case; an unknown one is refused with the nearest saved name),
+// else the section "Settings" of the --settings file or of the program's own
+// settings file (their defaults when there are none).
 // A --settings path that is not a regular file (a folder, a pipe, a device)
 // is refused before it is opened, as is a file too large to be one; throws
 // Refusal.
 AppSettings StartSettings(const SolveOptions& options);
+
+// The machines of the --settings file or of the program's own settings
+// file, with the same refusals of a --settings path as StartSettings.
+MachineList StartMachines(const SolveOptions& options);
 
 // The job of the options over the `start` settings, each text refused that
 // the window would not hold; throws Refusal.

@@ -10,9 +10,10 @@ std::string WithoutDashes(const std::string& name) {
   return name.substr(std::min(name.find_first_not_of('-'), name.size()));
 }
 
-// Edits that turn `a` into `b`: a letter left out or put in, or two
-// neighbours swapped ("--teeht"), count one; a letter changed counts two, as
-// one out and another in, so that "--helx" is nearer "--helix" than "--help".
+}  // namespace
+
+// A letter changed counts two so that "--helx" is nearer "--helix" than
+// "--help".
 std::size_t EditDistance(const std::string& a, const std::string& b) {
   std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
   for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
@@ -27,8 +28,6 @@ std::size_t EditDistance(const std::string& a, const std::string& b) {
   }
   return d[a.size()][b.size()];
 }
-
-}  // namespace
 
 std::string NearestName(const std::string& unknown, const std::vector<std::string>& names) {
   const std::string typed = WithoutDashes(unknown.substr(0, unknown.find('=')));

@@ -3,6 +3,7 @@
 #define CORVANTA_TOOLS_UNKNOWN_OPTION_H
 
 #include <CLI/CLI.hpp>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,11 @@ std::string LeftOverRefusal(const CLI::App& app);
 // left out, put in or swapped with a neighbour (a letter changed counts as
 // one out and one in); on a tie the first of `names`.
 std::string NearestName(const std::string& unknown, const std::vector<std::string>& names);
+
+// Edits that turn `a` into `b`: a letter left out or put in, or two
+// neighbours swapped, count one; a letter changed counts two, as one out
+// and another in.
+std::size_t EditDistance(const std::string& a, const std::string& b);
 
 }  // namespace corvanta
 

@@ -3,21 +3,16 @@
 // so that our own cannot drift from the functions it stands in for.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <tuple>
 
 #include "settings/app_settings.h"
 #include "settings/job_fields.h"
-#include "settings/portable_profile_store.h"
+#include "tests/settings/store_fixture.h"
 
-#ifdef _WIN32
-#include "settings/win32_profile_store.h"
-#else
+#ifndef _WIN32
 #include "tests/support/file_faults.h"
 #endif
 
@@ -25,48 +20,16 @@ namespace corvanta {
 namespace {
 namespace fs = std::filesystem;
 
-std::string FileBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::FileBytes;
+using testing::WriteFileBytes;
 
-void WriteFileBytes(const fs::path& file, const std::string& bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
-
-class SettingsFileTest : public ::testing::TestWithParam<const char*> {
+class SettingsFileTest : public testing::StoreTest {
  protected:
-  SettingsFileTest() {
-    fs::create_directories(temp_);
-#ifdef _WIN32
-    if (std::string(GetParam()) == "Win32") store_ = std::make_unique<Win32ProfileStore>();
-#endif
-    if (!store_) store_ = std::make_unique<PortableProfileStore>();
-  }
-  ~SettingsFileTest() override {
-    std::error_code ec;
-    fs::remove_all(temp_, ec);
-  }
-
-  // Cases that write a file of their own take a data folder of their own:
-  // the system's profile cache notices a rewritten file only by its time.
-  std::string Folder(const std::string& name) const { return (temp_ / name).string(); }
-  fs::path File(const std::string& name) const {
-    return fs::path(Folder(name)) / "Tarnwick Works" / "Corvanta" / "settings.ini";
-  }
   AppSettings Load(const std::string& name) { return LoadSettings(*store_, Folder(name)); }
   // "" when saved, else the reason why not.
   std::string Save(const std::string& name, const AppSettings& s) {
     return SaveSettings(s, *store_, Folder(name));
   }
-
-  // A fresh folder below the system's temporary folder, removed at the end.
-  const fs::path temp_ =
-      fs::temp_directory_path() /
-      ("corvanta-settings-" +
-       std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-  std::unique_ptr<ProfileStore> store_;
 };
 
 TEST_P(SettingsFileTest, NoFileGivesTheDefaultsAndSavingThemCreatesTheFolderChain) {
@@ -261,12 +224,7 @@ TEST_P(SettingsFileTest, FileItsOwnerMadeReadOnlyIsNotReplaced) {
 }
 #endif
 
-const char* const kStores[] = {"Portable",
-#ifdef _WIN32
-                               "Win32"
-#endif
-};
-INSTANTIATE_TEST_SUITE_P(Stores, SettingsFileTest, ::testing::ValuesIn(kStores),
+INSTANTIATE_TEST_SUITE_P(Stores, SettingsFileTest, ::testing::ValuesIn(testing::kStores),
                          [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "settings/gear_list_text.h"
 #include "settings/profile_store.h"
+#include "tools/machine_listing.h"
 #include "tools/refusal_text.h"
 #include "tools/solve_options.h"
 
@@ -83,6 +85,82 @@ TEST(SolveOptions, EachKindOfBadTextIsRefusedInItsWords) {
   };
   for (const auto& [args, refusal] : cases) EXPECT_EQ(Read(args), refusal);
   std::filesystem::remove_all(folder);
+}
+
+// The settings file of the machine tests: two machines, "Hob 1" current,
+// the section "Settings" unlike either.
+std::string MachineFile(const std::string& folder) {
+  const std::string path = folder + "/machines.ini";
+  std::ofstream(path, std::ios::binary)
+      << "[Settings]\r\nIndex Constant=30\r\nMachine=hob 1\r\n"
+         "[Machine: Mill 2]\r\nIndex Constant=40\r\nFeed Constant=2.5\r\nFeed Rate=.030\r\n"
+         "Change Gears=111110001000000000000001110\r\n"
+         "[Machine: Hob 1]\r\nIndex Constant=24\r\nFeed Rate=\x1B[2J\r\nChange Gears=0\r\n";
+  return path;
+}
+
+// What a job takes from --machine (options given as well first), --gears
+// and --stock; and how bad ones are refused.
+TEST(SolveOptions, MachinesAndGearListsGiveTheJobOrAreRefused) {
+  const std::string folder =
+      (std::filesystem::temp_directory_path() / ("corvanta-machines-" + std::to_string(getpid())))
+          .string();
+  std::filesystem::create_directories(folder);
+  const std::string file = MachineFile(folder), empty = folder + "/empty.ini";
+  std::ofstream(empty) << "[Settings]\r\nIndex Constant=30\r\n";
+  // The job's saved fields and its gears as a list, or the refusal.
+  const auto read = [&](std::vector<std::string> more) -> std::string {
+    std::vector<std::string> args = Job(more);
+    args.insert(args.begin(), kSolveProgram);
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) argv.push_back(arg.c_str());
+    try {
+      const SolveOptions options = ParseSolveOptions(static_cast<int>(argv.size()), argv.data());
+      const AppSettings start =
+          options.settingsFile ? StartSettings(options) : DefaultAppSettings();
+      const AppSettings& s = BuildSolveJob(options, start).entry.settings;
+      return s.indexConstant + " " + s.feedConstant + " " + s.feedRate + " " +
+             GearListText(s.gearStockText);
+    } catch (const Refusal& refusal) {
+      return OneLine(refusal.message);
+    }
+  };
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--settings", file}, "30 0.075 .025 30-90"},
+      {{"--settings", file, "--machine", "MILL 2"}, "40 2.5 .030 16-20,24,39-41"},
+      {{"--settings", file, "--machine", "Mill 2", "--index-const", "48", "--gears", "20-25"},
+       "48 2.5 .030 20-25"},
+      {{"--settings", file, "--machine", "Hob 1"},
+       "--machine \"Hob 1\": \"Feed Rate:\" must be 0 to 0.1 in digits and at most one point, "
+       "up to 10 characters (got \"\\x1B[2J\")"},
+      {{"--settings", file, "--machine", "Mil2"},
+       "--machine: no saved machine is named \"Mil2\"; the nearest is \"Mill 2\""},
+      {{"--settings", file, "--machine", "hob"},
+       "--machine: no saved machine is named \"hob\"; the nearest is \"Hob 1\""},
+      {{"--settings", empty, "--machine", "Mill 2"},
+       "--machine: no machine is saved in \"" + empty + "\" (got \"Mill 2\")"},
+      {{"--gears", " 30-90 , 127"}, "30 0.075 .025 30-90,127"},
+      {{"--gears", "30-90", "--stock", "1"}, "--stock excludes --gears"},
+      {{"--gears", "90-30"}, "--gears: the range 90-30 runs from high to low (got \"90-30\")"},
+      {{"--gears", "30,170"}, "--gears: 170 is no change gear (16 to 169 teeth) (got \"30,170\")"},
+      {{"--gears", "30,x\n"}, "--gears: \"x\\x0A\" is no tooth count (got \"30,x\\x0A\")"},
+      {{"--gears", ""}, "--gears: the list is empty (got \"\")"},
+  };
+  for (const auto& [args, expected] : cases) EXPECT_EQ(read(args), expected);
+  std::filesystem::remove_all(folder);
+}
+
+// --list-machines: one line a machine in the file's order, the current one
+// marked, the gears as --gears takes them, the file's bytes escaped.
+TEST(SolveOptions, MachineListingMarksTheCurrentMachine) {
+  MachineList list;
+  list.machines = {{"Mill 2", {"40", "2.5", ".030", "111110001000000000000001110"}},
+                   {"Hob 1", {"24", "", "\x1B[2J", "0"}}};
+  list.current = 1;
+  EXPECT_EQ(MachineListing(list),
+            "  Mill 2: Index Constant 40, Feed Constant 2.5, Feed Rate .030, Gears 16-20,24,39-41\n"
+            "* Hob 1: Index Constant 24, Feed Constant (empty), Feed Rate \\x1B[2J, Gears none\n");
+  EXPECT_EQ(MachineListing(MachineList{}), "");
 }
 
 // Rows by their full meaning, in any case; a part meaning completed from
