@@ -143,6 +143,24 @@ void Win32Controls::SetListRows(ControlId id, const std::vector<std::vector<std:
                    reinterpret_cast<LPARAM>(&item));
     }
   }
+  // Each column as wide as its widest text, its head's included.
+  const HWND head = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const auto columns = static_cast<int>(SendMessageW(head, HDM_GETITEMCOUNT, 0, 0));
+  constexpr int kHeadMargin = 16;
+  for (int column = 0; column < columns; ++column) {
+    wchar_t title[64] = L"";
+    LVCOLUMNW item = {};
+    item.mask = LVCF_TEXT;
+    item.pszText = title;
+    item.cchTextMax = 64;
+    SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&item));
+    const auto headWidth = static_cast<int>(
+        SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(title)));
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE);
+    const auto width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+    if (width < headWidth + kHeadMargin)
+      SendMessageW(list, LVM_SETCOLUMNWIDTH, column, headWidth + kHeadMargin);
+  }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }

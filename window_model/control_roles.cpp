@@ -71,9 +71,10 @@ std::vector<ControlRole> MakeRoles() {
       {IDC_INDEX_STUDS_HEAD, kMain, kJob, kFont},
       {IDC_FEED_STUDS_HEAD, kMain, kJob, kFont},
       {IDC_INTERMEDIATE_STUDS_HEAD, kMain, kJob, kFont},
-      {IDC_RESULT_LIST, Page::kList, kLockedBySolve | kUnlockedAfterSolve, kFont},
+      // The lists' many columns of long numbers.
+      {IDC_RESULT_LIST, Page::kList, kLockedBySolve | kUnlockedAfterSolve, kNarrow},
       {IDC_RESULT_LIST_COPY, Page::kList, kLockedBySolve | kUnlockedAfterSolve, kFont},
-      {IDC_ADVICE_LIST, Page::kAdvice, kLockedBySolve | kUnlockedAfterSolve, kFont},
+      {IDC_ADVICE_LIST, Page::kAdvice, kLockedBySolve | kUnlockedAfterSolve, kNarrow},
       // Offered for a complete job only, as "&Solve" is.
       {IDC_ADVISE_BUTTON, Page::kAdvice, kLockedBySolve, kFont},
       {IDC_PAIRS_TOO, Page::kAdvice, kLockedBySolve | kUnlockedAfterSolve, kFont},

@@ -49,6 +49,9 @@ void ShowOtherPage(ControlAccess& controls, int page) {
   ShowAll(controls, MainPageControls(), false);
   ShowAll(controls, ResultControls(), false);
   InvalidateFractionBars(controls, true);
+  // "Advise" is for a complete job, whatever a Solve left "&Solve" at.
+  if (page == kGearAdvicePage)
+    controls.Enable(IDC_ADVISE_BUTTON, !FindInputProblem(controls).has_value());
 }
 
 }  // namespace

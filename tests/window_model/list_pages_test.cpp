@@ -162,7 +162,9 @@ TEST(AdvicePage, LocksTheWindowAndStopsOnEscape) {
   SolveSession session;
   Solve(controls, session);
   const std::string lead = controls.GetText(IDC_LEAD_LINE, 200);
+  ASSERT_FALSE(controls.IsEnabled(IDC_ADVISE_BUTTON));  // locked by the Solve
   PageCommand(controls, kGearAdvicePage);
+  ASSERT_TRUE(controls.IsEnabled(IDC_ADVISE_BUTTON));
   controls.SetChecked(IDC_PAIRS_TOO, true);
   ScriptedPlatform platform(1), second(1);
   int checks = 0;
