@@ -3,6 +3,7 @@
 #include "app/close_guard.h"
 #include "app/create_controls.h"
 #include "app/list_pages.h"
+#include "app/machines_menu.h"
 #include "app/numeric_field.h"
 #include "app/print_command.h"
 #include "app/save_results.h"
@@ -24,6 +25,7 @@ namespace {
 
 constexpr int kTitleLength = 100;
 constexpr UINT kSetupRowHeight = 22;
+constexpr int kMachinesMenuPosition = 1;
 
 void OnNonClientCreate(HWND window, LPARAM lParam) {
   const auto& creation = *reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -45,6 +47,7 @@ void OnCreate(HWND window) {
   // The controls live as long as the window: found once, not at every use.
   state.children.clear();
   EnumChildWindows(window, RecordChild, reinterpret_cast<LPARAM>(window));
+  UpdateMachineTitle(window);
 }
 
 void OnDestroy(HWND window) {
@@ -136,6 +139,17 @@ void OnSaveSettings(HWND window) {
   }
 }
 
+void OnMachineFieldChanged(HWND window, int field) {
+  OnNumericFieldChanged(GetDlgItem(window, field));
+  UpdateMachineTitle(window);
+}
+
+// The "Machines" popup, second on the menu bar, is made as it opens.
+void OnInitMenuPopup(HWND window, WPARAM popup) {
+  HMENU machines = GetSubMenu(GetMenu(window), kMachinesMenuPosition);
+  if (reinterpret_cast<HMENU>(popup) == machines) OnMachinesPopup(window, machines);
+}
+
 void OnMenuSelect(HWND window) {
   Win32Controls controls(window);
   UpdateSaveSettingsItem(controls);
@@ -151,9 +165,12 @@ void OnCommand(HWND window, WPARAM wParam) {
     case IDC_WHOLE_C_ONLY: OnWholeCClicked(window); break;
     case IDC_INDEX_CONST:
     case IDC_FEED_CONST:
+    case IDC_FEED_RATE:
+      // A machine's values: the title says whether the window still holds them.
+      if (notification == EN_CHANGE) OnMachineFieldChanged(window, LOWORD(wParam));
+      break;
     case IDC_HELIX_ANGLE:
     case IDC_NORMAL_DIAMETRAL_PITCH:
-    case IDC_FEED_RATE:
       if (notification == EN_CHANGE) OnNumericFieldChanged(GetDlgItem(window, LOWORD(wParam)));
       break;
     case IDM_EXIT: CloseMainWindow(window); break;
@@ -167,6 +184,12 @@ void OnCommand(HWND window, WPARAM wParam) {
     case IDC_ADVISE_BUTTON: OnAdvise(window); break;
     case IDM_PRINT: OnPrint(window); break;
     case IDM_SAVE_SETTINGS: OnSaveSettings(window); break;
+    case IDM_SAVE_AS_MACHINE: OnSaveAsMachine(window); break;
+    case IDM_DELETE_MACHINE: OnDeleteMachine(window); break;
+    default:
+      if (LOWORD(wParam) >= IDM_MACHINE_FIRST && LOWORD(wParam) < IDM_MACHINE_LIMIT)
+        OnChooseMachine(window, LOWORD(wParam) - IDM_MACHINE_FIRST);
+      break;
   }
 }
 
@@ -214,6 +237,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: OnCommand(window, wParam); break;
     case WM_NOTIFY: OnListNotify(window, *reinterpret_cast<const NMHDR*>(lParam)); break;
     case WM_MENUSELECT: OnMenuSelect(window); break;
+    case WM_INITMENUPOPUP: OnInitMenuPopup(window, wParam); break;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -1,7 +1,9 @@
 #include "app/value_display.h"
 
+#include "app/machines_menu.h"
 #include "app/subclass.h"
 #include "app/win32_controls.h"
+#include "resources/resource.h"
 #include "window_model/job_changed.h"
 
 namespace corvanta {
@@ -13,6 +15,10 @@ LRESULT OnSetText(HWND display, UINT message, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = CallPrevious(display, message, wParam, lParam);
   Win32Controls controls(GetParent(display));
   JobChanged(controls, GeometryChange::kNone);
+  // A cell of the gear stock is a machine's value: the title follows it.
+  const int id = GetDlgCtrlID(display);
+  if (id >= IDC_GEAR_STOCK_CELL_FIRST && id < IDC_GEAR_STOCK_CELL_FIRST + GEAR_STOCK_CELL_COUNT)
+    UpdateMachineTitle(GetParent(display));
   return result;
 }
 

@@ -30,6 +30,14 @@
 #define IDM_RESULTS_PAGE 32797
 #define IDM_GEAR_ADVICE_PAGE 32798
 #define IDM_SAVE_RESULTS_AS 32799
+#define IDM_SAVE_AS_MACHINE 32800
+#define IDM_DELETE_MACHINE 32801
+// The "Machines" popup's items of the saved machines, one per machine.
+#define IDM_MACHINE_FIRST 33000
+#define IDM_MACHINE_LIMIT 33032
+// The "Save As Machine ..." dialog
+#define IDD_MACHINE_NAME 120
+#define IDC_MACHINE_NAME 3120
 
 // Buttons, spinners and captions of the result area
 #define IDC_SOLVE_BUTTON 1001

@@ -109,8 +109,8 @@ click_menu_bar() {  # click_menu_bar OFFSET_X
   read -r l t r b cx cy <<< "$(window_value rect) $(window_value client)"
   click_at $((l + $1)) $((cy - 10))
 }
-menu_main_page() { click_menu_bar 68; }
-menu_change_gears_page() { click_menu_bar 172; }
+menu_main_page() { menu_by_keys 2; }
+menu_change_gears_page() { menu_by_keys 3; }
 menu_by_keys() {  # menu_by_keys N: F10, N times Right from "&File", Return
   local rights=()
   for ((i = 0; i < $1; i++)); do rights+=(Right); done
@@ -210,12 +210,12 @@ for _ in 1 2; do  # the second time before the first: it stays (and beeps)
 done
 
 step "the results page lists every result"
-menu_by_keys 3
+menu_by_keys 4
 check $IDC_RESULT_LIST v 1 $IDC_SOLVE_BUTTON v 0 $IDC_RESULT_LIST_COPY e 1
 shot 05-results-page
 
 step "the gear advice page: Advise"
-menu_by_keys 4
+menu_by_keys 5
 check $IDC_ADVICE_LIST v 1 $IDC_RESULT_LIST v 0 $IDC_ADVISE_BUTTON e 1
 click $IDC_ADVISE_BUTTON
 tries=1500 check $IDC_ADVISE_BUTTON e 1 $IDC_ADVICE_STATUS text "* were searched*"

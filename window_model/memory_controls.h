@@ -20,7 +20,7 @@ namespace corvanta {
 class MemoryControls : public ControlAccess {
  public:
   // A menu bar with `menuBarItems` top-level items, all enabled.
-  explicit MemoryControls(int menuBarItems = 6);
+  explicit MemoryControls(int menuBarItems = 7);
 
   std::string GetText(ControlId id, std::size_t size) const override;
   void SetText(ControlId id, std::string_view text) override;

@@ -171,7 +171,7 @@ TEST(AdvicePage, LocksTheWindowAndStopsOnEscape) {
   platform.stopKey = [&] {
     if (checks++ == 0) {
       for (ControlId id : ControlLockSet()) EXPECT_FALSE(controls.IsEnabled(id)) << id;
-      EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(6, false));
+      EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(7, false));
       EXPECT_EQ(AdviseCommand(controls, second, session).tried, 0u);
       EXPECT_FALSE(SolveCommand(controls, second, session).ran);
     }

@@ -101,7 +101,7 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   platform.stopKey = [&] {
     for (ControlId id : ControlLockSet()) EXPECT_FALSE(controls.IsEnabled(id)) << id;
     EXPECT_FALSE(controls.IsMenuBarItemEnabled(0));
-    EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(6, false));
+    EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(7, false));
     EXPECT_FALSE(SolveCommand(controls, second, session).ran);
     return session.control.progressCounter.load() > 12;
   };
@@ -114,7 +114,7 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
   for (std::size_t k = 1; k < results.size(); ++k)
     EXPECT_LE(results[k - 1].feedError, results[k].feedError);
   EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON));
-  EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(6, true));
+  EXPECT_EQ(controls.MenuBarAsDrawn(), std::vector<bool>(7, true));
   EXPECT_FALSE(controls.GetText(IDC_LEAD_LINE, 100).empty());
 }
 
