@@ -48,8 +48,7 @@ INT_PTR CALLBACK NameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         GetDlgItemTextA(dialog, IDC_MACHINE_NAME, text, sizeof text);
         name->typed = text;
       }
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
-        EndDialog(dialog, LOWORD(wParam));
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) EndDialog(dialog, LOWORD(wParam));
       return TRUE;
   }
   return FALSE;
@@ -65,12 +64,11 @@ void OnMachinesPopup(HWND window, HMENU popup) {
   for (const MachineMenuItem& item : items) {
     const UINT id = IDM_MACHINE_FIRST + position;
     if (id >= IDM_MACHINE_LIMIT) break;
-    InsertMenuW(popup, position++, MF_BYPOSITION | MF_STRING | (item.checked ? MF_CHECKED : 0),
-                id, item.text.c_str());
+    InsertMenuW(popup, position++, MF_BYPOSITION | MF_STRING | (item.checked ? MF_CHECKED : 0), id,
+                item.text.c_str());
   }
   if (position > 0) InsertMenuW(popup, position, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-  EnableMenuItem(popup, IDM_DELETE_MACHINE,
-                 MF_BYCOMMAND | (list.current ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(popup, IDM_DELETE_MACHINE, MF_BYCOMMAND | (list.current ? MF_ENABLED : MF_GRAYED));
 }
 
 void OnChooseMachine(HWND window, int k) {
@@ -119,8 +117,8 @@ void OnDeleteMachine(HWND window) {
 void UpdateMachineTitle(HWND window) {
   wchar_t program[kTitleLength] = L"";
   LoadStringW(GetModuleHandleW(nullptr), IDS_APP_TITLE, program, kTitleLength);
-  const std::wstring title = MachineWindowTitle(program, Machines(window),
-                                                ReadSettingsFields(Win32Controls(window)));
+  const std::wstring title =
+      MachineWindowTitle(program, Machines(window), ReadSettingsFields(Win32Controls(window)));
   SetWindowTextW(window, title.c_str());
 }
 

@@ -108,8 +108,8 @@ TEST_F(MachinesMenuTest, SaveChooseReplaceAndDeleteMachines) {
     EXPECT_TRUE(ask.Found());
   }
   EXPECT_EQ(Title(), kProgram);
-  EXPECT_EQ(Items(), (std::vector<std::string>{"Hob && Co", "", "Save As Machine ...",
-                                               "Delete Machine"}));
+  EXPECT_EQ(Items(),
+            (std::vector<std::string>{"Hob && Co", "", "Save As Machine ...", "Delete Machine"}));
 }
 
 // A name the file could not keep is refused in one box, and nothing saved.
