@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "tests/app/dialog_answer.h"
@@ -15,22 +14,11 @@
 namespace corvanta::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr char kProgram[] = "Corvanta To Hob A Helical Gear";
 
-class MachinesMenuTest : public MainWindowFixture {
+class MachinesMenuTest : public OwnSettingsFolderFixture {
  protected:
-  void SetUp() override {
-    fs::remove_all(data_);
-    state_.settingsDataFolder = data_.string();
-    MainWindowFixture::SetUp();
-  }
-  void TearDown() override {
-    MainWindowFixture::TearDown();
-    std::error_code ec;
-    fs::remove_all(data_, ec);
-  }
+  MachinesMenuTest() : OwnSettingsFolderFixture("corvanta-machines-menu") {}
   std::string Title() const {
     char text[256] = "";
     GetWindowTextA(window_, text, sizeof text);
@@ -68,8 +56,6 @@ class MachinesMenuTest : public MainWindowFixture {
     EXPECT_TRUE(dialog.Found());
     return offered;
   }
-
-  const fs::path data_ = fs::temp_directory_path() / "corvanta-machines-menu";
 };
 
 TEST_F(MachinesMenuTest, SaveChooseReplaceAndDeleteMachines) {

@@ -95,18 +95,9 @@ class ImmutableFile {
   bool applied_ = false;
 };
 
-class SaveSettingsCommand : public testing::MainWindowFixture {
+class SaveSettingsCommand : public testing::OwnSettingsFolderFixture {
  protected:
-  void SetUp() override {
-    fs::remove_all(data_);
-    state_.settingsDataFolder = data_.string();
-    MainWindowFixture::SetUp();
-  }
-  void TearDown() override {
-    MainWindowFixture::TearDown();
-    std::error_code ec;
-    fs::remove_all(data_, ec);
-  }
+  SaveSettingsCommand() : OwnSettingsFolderFixture("corvanta-save-settings") {}
 
   fs::path File() const { return data_ / "Tarnwick Works" / "Corvanta" / "settings.ini"; }
 
@@ -121,8 +112,6 @@ class SaveSettingsCommand : public testing::MainWindowFixture {
     KillTimer(nullptr, timer);
     return boxTexts;
   }
-
-  const fs::path data_ = fs::temp_directory_path() / "corvanta-save-settings";
 };
 
 // The three ways a save was seen to fail: a folder where the file belongs,

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -166,6 +167,27 @@ class MainWindowFixture : public ::testing::Test {
 
   WindowState state_;
   HWND window_ = nullptr;
+};
+
+// The window with a settings folder of the test's own (where "Save Settings"
+// and the machines write), emptied before the window starts and removed
+// after it has gone.
+class OwnSettingsFolderFixture : public MainWindowFixture {
+ protected:
+  explicit OwnSettingsFolderFixture(const char* folder)
+      : data_(std::filesystem::temp_directory_path() / folder) {}
+  void SetUp() override {
+    std::filesystem::remove_all(data_);
+    state_.settingsDataFolder = data_.string();
+    MainWindowFixture::SetUp();
+  }
+  void TearDown() override {
+    MainWindowFixture::TearDown();
+    std::error_code ec;
+    std::filesystem::remove_all(data_, ec);
+  }
+
+  const std::filesystem::path data_;
 };
 
 // A stock of 30 to 59 teeth, on which the small job (helix 20, pitch 10, 20

@@ -283,24 +283,5 @@ TEST_P(MachinesTest, FullDiskKeepsTheOldFileByteForByte) {
 INSTANTIATE_TEST_SUITE_P(Stores, MachinesTest, ::testing::ValuesIn(testing::kStores),
                          [](const auto& info) { return std::string(info.param); });
 
-TEST(SameMachineValues, FieldsExactlyGearsCellByCell) {
-  const AppSettings saved = {"40", "2.5", ".030", "01"};
-  const struct {
-    AppSettings window;
-    bool same;
-  } cases[] = {
-      {{"40", "2.5", ".030", "0" + std::string(153, '1')}, true},
-      {{"40", "2.5", ".030", "011"}, true},
-      {{"40", "2.5", ".03", "01"}, false},
-      {{"040", "2.5", ".030", "01"}, false},
-      {{"40", "2.5", ".030", "00" + std::string(152, '1')}, false},
-      {{"40", "2.5", ".030", std::string(153, '0') + "1"}, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.window.gearStockText);
-    EXPECT_EQ(SameMachineValues(saved, c.window), c.same);
-  }
-}
-
 }  // namespace
 }  // namespace corvanta

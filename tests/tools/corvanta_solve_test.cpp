@@ -185,15 +185,6 @@ TEST(CorvantaSolve, RegressionJobsBestTrainAsTextAndAsJson) {
   EXPECT_EQ(best["C"], "22.942857142857142857142857142857");
 }
 
-// --literal, the search that makes every comparison in 100 digits, prints
-// what the default search prints, byte for byte.
-TEST(CorvantaSolve, TheLiteralSearchPrintsTheSame) {
-  const ToolRun run =
-      RunTool(Job({"--processors", "2", "--results", "1000", "--json", "--literal"}));
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, RegressionRun(2).out);
-}
-
 // The lines of `text`, each without its CR LF; a line ended otherwise
 // fails.
 std::vector<std::string> CsvLines(const std::string& text) {
@@ -353,45 +344,6 @@ TEST(CorvantaSolve, CtrlCStopsTheSearchOrKeepsItFromBeginning) {
   EXPECT_EQ(before.status, 130);
   EXPECT_EQ(before.err, "corvanta-solve: stopped before the search began\n");
   EXPECT_EQ(before.out, "");
-}
-
-// The saved machines of a settings file: listed as text and as JSON, and
-// a job on one of them is the job with its values given as options; an
-// unknown name is refused in one line with the nearest saved one.
-TEST(CorvantaSolve, MachinesOfASettingsFile) {
-  const std::string file = Scratch() + "/machines.ini";
-  std::ofstream(file, std::ios::binary)
-      << "[Settings]\r\nMachine=Mill 2\r\n[Machine: Hob 1]\r\nIndex Constant=24\r\n"
-         "[Machine: Mill 2]\r\nIndex Constant=40\r\nFeed Constant=2.5\r\nFeed Rate=.030\r\n"
-         "Change Gears=1111111111111111111111110\r\n";
-  const ToolRun list = RunTool({"--settings", file, "--list-machines"});
-  EXPECT_EQ(list.status, 0) << list.err;
-  EXPECT_EQ(list.err, "");
-  EXPECT_EQ(list.out,
-            "  Hob 1: Index Constant 24, Feed Constant 0.075, Feed Rate .025, Gears 30-90\n"
-            "* Mill 2: Index Constant 40, Feed Constant 2.5, Feed Rate .030, Gears 16-39\n");
-  const ToolRun json = RunTool({"--settings", file, "--list-machines", "--json"});
-  EXPECT_EQ(json.status, 0) << json.err;
-  EXPECT_EQ(nlohmann::json::parse(json.out), nlohmann::json::parse(R"([
-              {"name": "Hob 1", "current": false, "indexConstant": "24",
-               "feedConstant": "0.075", "feedRate": ".025", "gears": "30-90"},
-              {"name": "Mill 2", "current": true, "indexConstant": "40",
-               "feedConstant": "2.5", "feedRate": ".030", "gears": "16-39"}])"));
-
-  const ToolRun machine =
-      RunTool(Job({"--settings", file, "--machine", "mill 2", "--processors", "1"}));
-  EXPECT_EQ(machine.status, 0) << machine.err;
-  const ToolRun given = RunTool(Job({"--index-const", "40", "--feed-const", "2.5", "--feed-rate",
-                                     ".030", "--gears", "16-39", "--processors", "1"}));
-  EXPECT_EQ(given.status, 0) << given.err;
-  EXPECT_EQ(machine.out, given.out);
-
-  const ToolRun unknown = RunTool(Job({"--settings", file, "--machine", "Mil 3"}));
-  EXPECT_EQ(unknown.status, 2);
-  EXPECT_EQ(unknown.out, "");
-  EXPECT_EQ(unknown.err,
-            "corvanta-solve: --machine: no saved machine is named \"Mil 3\"; the nearest is "
-            "\"Mill 2\"\n");
 }
 
 // The stock text of `gears` (tooth counts).
