@@ -5,7 +5,6 @@
 #include <array>
 #include <cstring>
 
-#include "app/close_guard.h"
 #include "app/win32_controls.h"
 #include "app/win32_solve_platform.h"
 #include "resources/resource.h"
@@ -112,14 +111,10 @@ void OnCopyList(HWND window, int list) {
 }
 
 void OnAdvise(HWND window) {
-  SolveSession& session = ProgramSolveSession();
-  if (SolveRunning(session)) return;
-  SetFocus(nullptr);
-  RunWhileBusy(window, [&] {
-    Win32Controls controls(window);
-    Win32SolvePlatform platform(window);
-    AdviseCommand(controls, platform, session);
-  });
+  RunSearchCommand(window,
+                   [](ControlAccess& controls, SolvePlatform& platform, SolveSession& session) {
+                     AdviseCommand(controls, platform, session);
+                   });
 }
 
 bool PutOnClipboard(HWND window, const std::string& text) {

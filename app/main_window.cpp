@@ -84,14 +84,10 @@ void OnMeasureItem(WPARAM id, LPARAM lParam) {
 // its first result); a close asked for meanwhile waits for it. Ignored while
 // a Solve runs.
 void OnSolve(HWND window) {
-  SolveSession& session = ProgramSolveSession();
-  if (SolveRunning(session)) return;
-  SetFocus(nullptr);
-  RunWhileBusy(window, [&] {
-    Win32Controls controls(window);
-    Win32SolvePlatform platform(window);
-    SolveCommand(controls, platform, session);
-  });
+  RunSearchCommand(window,
+                   [](ControlAccess& controls, SolvePlatform& platform, SolveSession& session) {
+                     SolveCommand(controls, platform, session);
+                   });
 }
 
 void OnTeethListCommand(HWND window, WORD notification) {

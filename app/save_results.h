@@ -14,16 +14,9 @@ namespace corvanta {
 // cancelled or no result is on display.
 void OnSaveResultsAs(HWND window);
 
-// The results' CSV written to `path`; a failure gets one message box with
+// The results' CSV written to `path` (ReplaceFileWhole); a failure gets one message box with
 // the system's reason. True when written.
 bool SaveResultsTo(HWND window, const std::wstring& path);
-
-// `bytes` written to a temporary file in the folder of `path`, which then
-// replaces `path`: until that rename, and after any failure, an existing
-// file stays whole and the temporary file is removed. A read-only file is
-// refused, as the shell's ">" refuses it. "" when written, else the
-// system's reason.
-std::string ReplaceFile(const std::wstring& path, const std::string& bytes);
 
 }  // namespace corvanta
 

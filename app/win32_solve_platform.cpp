@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/beep.h"
+#include "app/close_guard.h"
 #include "app/win32_controls.h"
 #include "app/window_state.h"
 
@@ -131,6 +132,17 @@ void Win32SolvePlatform::RepostQuit() {
   if (!quitSeen_) return;
   quitSeen_ = false;
   PostQuitMessage(static_cast<int>(quitCode_));
+}
+
+void RunSearchCommand(HWND window, const SearchCommand& command) {
+  SolveSession& session = ProgramSolveSession();
+  if (SolveRunning(session)) return;
+  SetFocus(nullptr);
+  RunWhileBusy(window, [&] {
+    Win32Controls controls(window);
+    Win32SolvePlatform platform(window);
+    command(controls, platform, session);
+  });
 }
 
 }  // namespace corvanta

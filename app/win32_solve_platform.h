@@ -6,9 +6,12 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "search/solve_platform.h"
+#include "window_model/control_access.h"
+#include "window_model/solve_session.h"
 
 namespace corvanta {
 
@@ -52,6 +55,14 @@ class Win32SolvePlatform : public SolvePlatform {
   bool quitSeen_ = false;
   WPARAM quitCode_ = 0;
 };
+
+// A search command of the window ("&Solve", "Advise"): ignored while a
+// search runs; otherwise the focus taken from every control and `command`
+// run on the program's session over the window's controls and this
+// platform, with the window marked busy so that a close asked for meanwhile
+// waits for it.
+using SearchCommand = std::function<void(ControlAccess&, SolvePlatform&, SolveSession&)>;
+void RunSearchCommand(HWND window, const SearchCommand& command);
 
 }  // namespace corvanta
 

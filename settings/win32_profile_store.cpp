@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/ini_text.h"
+#include "settings/win32_file_write.h"
 
 namespace corvanta {
 
@@ -20,18 +21,6 @@ std::uintmax_t FileSize(const std::string& path) {
       (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
     return 0;
   return std::uintmax_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
-}
-
-// The system's text for error `code`, on one line.
-std::string SystemReason(DWORD code) {
-  char text[512] = "";
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, code, 0, text, sizeof text, nullptr);
-  std::string reason(text, length);
-  while (!reason.empty() &&
-         (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' '))
-    reason.pop_back();
-  return reason.empty() ? "error " + std::to_string(code) : reason;
 }
 
 // The bytes of the file at `path` (a file of at most the limit): "" when
@@ -80,27 +69,13 @@ std::string ReplaceWithSectionAlone(const std::string& path, const std::string& 
                                     const std::vector<ProfileEntry>& entries) {
   const std::optional<std::string> text = SavedProfileText("", section, entries);
   if (!text) return "the values are too large for a settings file";
-  const std::size_t slash = path.find_last_of("\\/");
-  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
-  char temporary[MAX_PATH + 16] = "";
-  if (GetTempFileNameA(folder.c_str(), "cv", 0, temporary) == 0)
-    return SystemReason(GetLastError());
-  HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD error = file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
-  if (error == 0) {
-    DWORD written = 0;
-    if (!WriteFile(file, text->data(), static_cast<DWORD>(text->size()), &written, nullptr) ||
-        written != text->size() || !FlushFileBuffers(file))
-      error = GetLastError();
-    CloseHandle(file);
-  }
-  if (error == 0 &&
-      !MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    error = GetLastError();
-  if (error == 0) return {};
-  DeleteFileA(temporary);
-  return SystemReason(error);
+  // The path is 8-bit text in the ANSI code page, as the profile
+  // functions take it.
+  const int chars =
+      MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), chars);
+  return ReplaceFileWhole(wide, *text);
 }
 
 }  // namespace
