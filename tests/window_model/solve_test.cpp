@@ -124,7 +124,8 @@ TEST(RunSolve, AStopBeforeAnyProgressTextKeepsTheMatchesFoundSoFar) {
 // the 100-digit parser refuses ("&Solve" stays disabled for it, and the
 // command refuses it, so RunSolve is called directly): the run still waits
 // for its workers (they hold references into it), leaves no results where
-// it must, and hands the window back unlocked.
+// it must, and hands the window back unlocked. Every message is dispatched
+// to a locked window.
 TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
   enum class End { kDestroyed, kShutdown, kOutOfMemory, kNoStock, kNoNumber };
   const struct {
@@ -140,6 +141,7 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
     MemoryControls controls;
     SetSmallJob(controls, c.end == End::kNoStock ? "0" : kSmallStock);
     if (c.end == End::kNoNumber) controls.SetText(IDC_FEED_CONST, "12abc");
+    controls.Enable(IDC_SOLVE_BUTTON, true);  // as the validation leaves it
     ScriptedPlatform platform(3);
     SolveSession session;
     session.method = SearchMethod::kLiteral;  // still running when the pump first runs
@@ -148,6 +150,7 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
       return c.end == End::kOutOfMemory && ++starts == 2 ? throw std::bad_alloc() : true;
     };
     platform.pump = [&] {
+      for (ControlId id : ControlLockSet()) EXPECT_FALSE(controls.IsEnabled(id)) << id;
       if (c.end == End::kDestroyed) {
         ReleaseSolveResults(session);
         EXPECT_TRUE(SolveRunning(session));
@@ -164,6 +167,7 @@ TEST(RunSolve, EndingEarlyStillWaitsAndUnlocks) {
       EXPECT_TRUE(session.results.empty());
     }
     EXPECT_TRUE(controls.IsEnabled(IDC_EXIT_BUTTON) && controls.IsMenuBarItemEnabled(0));
+    EXPECT_FALSE(controls.IsEnabled(IDC_SOLVE_BUTTON));  // locked, as every run is
     EXPECT_FALSE(SolveRunning(session));
     if (c.end >= End::kNoStock) {
       EXPECT_TRUE(outcome.ran);
