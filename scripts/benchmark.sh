@@ -173,11 +173,16 @@ fi
 # The window: corvanta.exe under Wine (the build a shop installs) with all
 # 154 gears, the second job above entered, and "&Solve" clicked WINDOW_RUNS
 # times (default 7) from another process, which times each click until the
-# window has run the Solve and shown its first result.
+# window has run the Solve and shown its first result. Beside it, the same
+# Solve without the window (solve_probe: the window's driver on in-memory
+# controls, on the window's threads, under Wine): what the window adds is
+# the difference between those two; the rest of the difference to
+# corvanta-solve is the Windows build's under Wine.
 window_runs=${WINDOW_RUNS:-7}
 { configure_windows "${launcher[@]}" &&
-  cmake --build build/windows --target corvanta window_probe -j"$(nproc)"; } >>build/benchmark.log 2>&1
+  cmake --build build/windows --target corvanta window_probe solve_probe -j"$(nproc)"; } >>build/benchmark.log 2>&1
 probe=build/windows/tests/app/window_probe.exe
+windowless=build/windows/tests/app/solve_probe.exe
 export WINEPREFIX=$root/build/benchmark-wine-prefix
 source scripts/wine-session.sh
 scripts/wine-prefix.sh
@@ -207,8 +212,8 @@ read -r -a big_args <<<"$big"
 echo
 echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
-echo "| the 154-gear job, feed rate | candidates | window under Wine (s) | corvanta-solve (s) | window / corvanta-solve |"
-echo "|---|---|---|---|---|"
+echo "| the 154-gear job, feed rate | candidates | window under Wine (s) | without the window, under Wine (s) | corvanta-solve (s) | window / corvanta-solve | window / without the window |"
+echo "|---|---|---|---|---|---|---|"
 for feed_rate in 0.0250 .025; do
   ask set "$(id IDC_FEED_RATE)" "$feed_rate"
   rm -f "$work"/*.times
@@ -220,17 +225,21 @@ for feed_rate in 0.0250 .025; do
     wine "$probe" solve 2>/dev/null | tr -d '\r' >>"$work/window.times" ||
       { echo "The window's Solve could not be clicked"; exit 1; }
     run tool "${big_args[@]/0.0250/$feed_rate}" --stock 1
+    wine "$windowless" 30 0.075 "$feed_rate" 15 12 57 2 5 2>/dev/null | tr -d '\r' \
+      >>"$work/windowless.times" || { echo "The Solve without the window failed"; exit 1; }
   done
   window=$(cut -d' ' -f1 "$work/window.times" | median)
+  windowless_time=$(cut -d' ' -f1 "$work/windowless.times" | median)
   tool_time=$(median <"$work/tool.times")
   candidates=$(sed -n 's/^ *"candidates": \([0-9]*\).*/\1/p' "$work/tool.out")
-  awk -v f="$feed_rate" -v c="$candidates" -v w="$window" -v t="$tool_time" \
-    'BEGIN { printf "| %s | %s | %.3f | %.3f | %.2f |\n", f, c, w, t, (t > 0 ? w / t : 0) }'
+  awk -v f="$feed_rate" -v c="$candidates" -v w="$window" -v l="$windowless_time" -v t="$tool_time" \
+    'BEGIN { printf "| %s | %s | %.3f | %.3f | %.3f | %.2f | %.2f |\n", f, c, w, l, t, (t > 0 ? w / t : 0), (l > 0 ? w / l : 0) }'
   echo "(window from $(cut -d' ' -f1 "$work/window.times" | sort -g | head -1) to \
 $(cut -d' ' -f1 "$work/window.times" | sort -g | tail -1) s; first result: \
-$(head -1 "$work/window.times" | cut -d' ' -f2-))"
+$(head -1 "$work/window.times" | cut -d' ' -f2-); without the window: \
+$(head -1 "$work/windowless.times" | cut -d' ' -f2-))"
 done
 echo
 echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "Medians of $window_runs Solves each, the window's and the tool's runs alternating."
+echo "Medians of $window_runs Solves each, the window's, the tool's and the windowless runs alternating."
 exit $failed
