@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/child_control.h"
 #include "app/font_fitting.h"
 #include "app/list_pages.h"
 #include "app/numeric_field.h"
@@ -19,15 +20,6 @@
 
 namespace corvanta {
 namespace {
-
-struct ChildControl {
-  int id;
-  const char* windowClass;
-  const char* text;
-  int x, y, width, height;
-  DWORD style;  // WS_CHILD is added
-  DWORD extendedStyle;
-};
 
 constexpr DWORD kLabel = WS_VISIBLE | SS_RIGHT;
 constexpr DWORD kHead = WS_VISIBLE | WS_BORDER | SS_CENTER;
@@ -119,15 +111,6 @@ constexpr int kStockLeft = 20, kStockColumnPitch = 75;
 constexpr int kStockTop = 35, kStockRowPitch = 30;
 static_assert(kStockRows * kStockColumns == GEAR_STOCK_CELL_COUNT);
 
-HMENU AsMenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
-
-HWND Make(HWND window, const ChildControl& child, const char* text) {
-  return CreateWindowExA(child.extendedStyle, child.windowClass, text, WS_CHILD | child.style,
-                         child.x, child.y, child.width, child.height, window, AsMenuId(child.id),
-                         GetModuleHandleW(nullptr), nullptr);
-}
-HWND Make(HWND window, const ChildControl& child) { return Make(window, child, child.text); }
-
 HWND MakeSpinner(HWND window, int id, int x, int y, int width, int height, DWORD style) {
   return CreateWindowExW(0, UPDOWN_CLASSW, nullptr, WS_CHILD | style, x, y, width, height, window,
                          AsMenuId(id), GetModuleHandleW(nullptr), nullptr);
@@ -147,20 +130,20 @@ void MakeFields(HWND window, const AppSettings& settings) {
   for (const ChildControl& control : kFields) {
     const JobField& field = *FieldInControl(control.id);
     // The limit applies to typing only: a longer saved text is kept whole.
-    HWND edit = Make(window, control, field.setting ? (settings.*field.setting).c_str() : "");
+    HWND edit = MakeChild(window, control, field.setting ? (settings.*field.setting).c_str() : "");
     SendMessageW(edit, EM_LIMITTEXT, field.typedLength, 0);
   }
 }
 
 void MakeLists(HWND window) {
-  Make(window, kHandCutChooser);
-  HWND teeth = Make(window, kNumberOfTeeth);
+  MakeChild(window, kHandCutChooser);
+  HWND teeth = MakeChild(window, kNumberOfTeeth);
   for (int count = kNumberOfTeethField.low; count <= kNumberOfTeethField.high; ++count)
     AddListItem(teeth, std::to_wstring(count).c_str());
 }
 
 void MakeHobThreadsAndSelectors(HWND window) {
-  HWND threads = Make(window, kHobThreads);
+  HWND threads = MakeChild(window, kHobThreads);
   MakeSpinner(window, IDC_RESULT_SELECTOR, 243, 416, 40, 20, UDS_ARROWKEYS | UDS_HORZ);
   HWND spinner = MakeSpinner(window, IDC_HOB_THREADS_SPINNER, 314, 5, 20, 22,
                              WS_VISIBLE | UDS_ARROWKEYS | UDS_SETBUDDYINT);
@@ -184,10 +167,10 @@ void MakeGearStockCell(HWND window, int cell, const AppSettings& settings) {
   const ChildControl caption = {
       IDC_GEAR_STOCK_CAPTION_FIRST + cell, "Static", "", x + 32, y, 30, 22, SS_CENTER, 0};
 
-  HWND valueWindow = Make(window, value, owned.c_str());
+  HWND valueWindow = MakeChild(window, value, owned.c_str());
   HWND spinner = MakeSpinner(window, IDC_GEAR_STOCK_SPINNER_FIRST + cell, x + 16, y, 15, 22,
                              UDS_ARROWKEYS | UDS_SETBUDDYINT);
-  Make(window, caption, teeth.c_str());
+  MakeChild(window, caption, teeth.c_str());
   Buddy(spinner, valueWindow, 0, 1);
 }
 
@@ -206,11 +189,11 @@ WindowFonts CreateControls(HWND window, const AppSettings& settings) {
   INITCOMMONCONTROLSEX common = {sizeof common, ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&common);
 
-  for (const ChildControl& caption : kResultCaptions) Make(window, caption);
+  for (const ChildControl& caption : kResultCaptions) MakeChild(window, caption);
   MakeFields(window, settings);
   MakeLists(window);
-  for (const ChildControl& button : kButtons) Make(window, button);
-  for (const ChildControl& text : kMainPageTexts) Make(window, text);
+  for (const ChildControl& button : kButtons) MakeChild(window, button);
+  for (const ChildControl& text : kMainPageTexts) MakeChild(window, text);
   MakeHobThreadsAndSelectors(window);
   FillHandCutChooser(window);
 

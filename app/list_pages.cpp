@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 
+#include "app/child_control.h"
 #include "app/win32_controls.h"
 #include "app/win32_solve_platform.h"
 #include "resources/resource.h"
@@ -14,25 +15,18 @@
 namespace corvanta {
 namespace {
 
-struct PageControl {
-  int id;
-  const wchar_t* windowClass;
-  const wchar_t* text;
-  int x, y, width, height;
-  DWORD style;  // WS_CHILD is added; every control starts hidden
-};
-
 constexpr DWORD kList = WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
 constexpr int kListLeft = 10, kListTop = 10, kListWidth = 870, kListHeight = 395;
 
-constexpr PageControl kPageControls[] = {
-    {IDC_RESULT_LIST, WC_LISTVIEWW, L"", kListLeft, kListTop, kListWidth, kListHeight, kList},
-    {IDC_RESULT_LIST_COPY, L"Button", L"Copy", 10, 416, 80, 23, WS_TABSTOP},
-    {IDC_ADVICE_LIST, WC_LISTVIEWW, L"", kListLeft, kListTop, kListWidth, kListHeight, kList},
-    {IDC_ADVISE_BUTTON, L"Button", L"Advise", 10, 416, 80, 23, WS_TABSTOP | WS_DISABLED},
-    {IDC_PAIRS_TOO, L"Button", L"Pairs too", 100, 416, 95, 23, WS_TABSTOP | BS_AUTOCHECKBOX},
-    {IDC_ADVICE_COPY, L"Button", L"Copy", 200, 416, 80, 23, WS_TABSTOP},
-    {IDC_ADVICE_STATUS, L"Static", L"", 290, 419, 590, 20, SS_LEFT},
+// Every control of the list pages starts hidden.
+constexpr ChildControl kPageControls[] = {
+    {IDC_RESULT_LIST, WC_LISTVIEWA, "", kListLeft, kListTop, kListWidth, kListHeight, kList, 0},
+    {IDC_RESULT_LIST_COPY, "Button", "Copy", 10, 416, 80, 23, WS_TABSTOP, 0},
+    {IDC_ADVICE_LIST, WC_LISTVIEWA, "", kListLeft, kListTop, kListWidth, kListHeight, kList, 0},
+    {IDC_ADVISE_BUTTON, "Button", "Advise", 10, 416, 80, 23, WS_TABSTOP | WS_DISABLED, 0},
+    {IDC_PAIRS_TOO, "Button", "Pairs too", 100, 416, 95, 23, WS_TABSTOP | BS_AUTOCHECKBOX, 0},
+    {IDC_ADVICE_COPY, "Button", "Copy", 200, 416, 80, 23, WS_TABSTOP, 0},
+    {IDC_ADVICE_STATUS, "Static", "", 290, 419, 590, 20, SS_LEFT, 0},
 };
 
 // Widths in pixels, left to right, with room for a column's longest text.
@@ -40,8 +34,6 @@ constexpr std::array<int, kResultColumnCount> kResultColumnWidths = {55, 120, 12
                                                                      95, 100, 90,  90};
 constexpr std::array<int, kAdviceColumnCount> kAdviceColumnWidths = {140, 60,  95,  90,
                                                                      150, 110, 110, 70};
-
-HMENU AsMenuId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
 
 template <std::size_t N>
 void AddColumns(HWND list, const std::array<std::string, N>& titles,
@@ -83,10 +75,8 @@ void OnReturn(HWND window, const NMHDR& header) {
 }  // namespace
 
 void MakeListPages(HWND window) {
-  for (const PageControl& control : kPageControls) {
-    HWND made = CreateWindowExW(0, control.windowClass, control.text, WS_CHILD | control.style,
-                                control.x, control.y, control.width, control.height, window,
-                                AsMenuId(control.id), GetModuleHandleW(nullptr), nullptr);
+  for (const ChildControl& control : kPageControls) {
+    HWND made = MakeChild(window, control);
     if (control.id == IDC_RESULT_LIST) AddColumns(made, ResultColumnTitles(), kResultColumnWidths);
     if (control.id == IDC_ADVICE_LIST) AddColumns(made, AdviceColumnTitles(), kAdviceColumnWidths);
   }
