@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,32 +15,23 @@
 namespace corvanta {
 namespace {
 
-DisplayInputs DisplayOf(const testing::SearchJob& job) {
-  DisplayInputs inputs;
-  inputs.indexConstant = Decimal100(job.indexConst);
-  inputs.feedConstant = Decimal100(job.feedConst);
-  inputs.helixAngle = Decimal100(job.helix);
-  inputs.normalPitch = Decimal100(job.pitch);
-  inputs.teeth = job.teeth;
-  inputs.hobThreads = job.hobThreads;
-  inputs.sign = job.sign;
-  return inputs;
-}
-
 AdviceJob AdviceOf(const testing::SearchJob& job, const std::vector<int>& stock,
                    SearchMethod method, unsigned processors) {
-  return {testing::ValuesOf(job), DisplayOf(job), StockGears(stock.begin(), stock.end()), method,
+  DisplayInputs display;
+  display.indexConstant = Decimal100(job.indexConst);
+  display.feedConstant = Decimal100(job.feedConst);
+  display.helixAngle = Decimal100(job.helix);
+  display.normalPitch = Decimal100(job.pitch);
+  display.teeth = job.teeth;
+  display.hobThreads = job.hobThreads;
+  display.sign = job.sign;
+  return {testing::ValuesOf(job), display, StockGears(stock.begin(), stock.end()), method,
           processors};
 }
 
-// Every digit of a result.
+// Every digit of a result, or "none".
 std::string Digits(const std::optional<SolveResult>& r) {
-  if (!r) return "none";
-  std::ostringstream text;
-  for (std::uint16_t teeth : ToothCounts(*r)) text << teeth << " ";
-  text << r->feedError.str(200, std::ios_base::scientific) << " "
-       << r->C.str(200, std::ios_base::scientific);
-  return text.str();
+  return r ? testing::ResultDigits(*r) : "none";
 }
 
 // What a Solve with `added` put into the stock shows: its result count, its
@@ -79,9 +69,7 @@ Solved SolveWith(const AdviceJob& advice, const std::vector<std::uint32_t>& adde
 
 void ExpectRowsAreTheSolves(const AdviceJob& advice, const std::vector<AdviceRow>& rows) {
   for (const AdviceRow& row : rows) {
-    std::ostringstream added;
-    for (std::uint32_t t : row.added) added << t << " ";
-    SCOPED_TRACE("added: " + added.str());
+    SCOPED_TRACE("added: " + ::testing::PrintToString(row.added));
     const Solved solved = SolveWith(advice, row.added);
     EXPECT_EQ(row.results, solved.results);
     EXPECT_EQ(Digits(row.first), solved.first);
