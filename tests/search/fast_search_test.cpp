@@ -231,14 +231,15 @@ TEST(FastSearch, TheLiteralOutcomeOnNearTieJobsAndWhereNoDoubleServes) {
   noFeedRateAllowed.feedRate = ".000";  // an allowance: a lower C, no upper one
   SearchJob noFeedRateWholeC = noFeedRateAllowed;
   noFeedRateWholeC.wholeC = true, noFeedRateWholeC.sign = +1;
+  // What a job leaves: candidates, candidates but no match kept, or nothing
+  // (the fast candidate search leaving the job to the literal one).
+  enum Leaves { kCandidates, kNoMatch, kNothing };
   const struct {
     const char* what;
     SearchJob job;
     std::vector<int> stock;
     std::vector<unsigned> processors;
-    bool hasCandidates = true;
-    bool keepsNone = false;
-    bool declines = false;  // the fast candidate search leaves it to the literal one
+    Leaves leaves = kCandidates;
   } cases[] = {
       {"equal ratios from different pairs, the cut of 200", {}, testing::Stock(16, 60), {1, 3}},
       {"a stock of two gears, 1 tooth, C at 35", wholeC35, {35, 36}, {1}},
@@ -247,24 +248,19 @@ TEST(FastSearch, TheLiteralOutcomeOnNearTieJobsAndWhereNoDoubleServes) {
       {"a feed constant above 3, whole C only", reciprocal, testing::Stock(16, 50), {1, 8}},
       {"500 teeth", manyTeeth, testing::Stock(16, 169, 6), {1}},
       {"24 hob threads", threads, testing::Stock(16, 169, 5), {2}},
-      {"feed constant 0", noFeedConst, testing::Stock(), {1, 3}, true, true},
-      {"feed constant 0, whole C only", noFeedConstWholeC, {35, 36}, {1, 3}, true, true},
-      {"feed rate 0", noFeedRate, testing::Stock(), {1, 3}, false, true, true},
-      {"feed rate .000", noFeedRateAllowed, testing::Stock(), {1, 3}, false, true, true},
-      {"feed rate .000, whole C only, sign +1",
-       noFeedRateWholeC,
-       testing::Stock(),
-       {1, 3},
-       false,
-       true,
-       true},
+      {"feed constant 0", noFeedConst, testing::Stock(), {1, 3}, kNoMatch},
+      {"feed constant 0, whole C only", noFeedConstWholeC, {35, 36}, {1, 3}, kNoMatch},
+      {"feed rate 0", noFeedRate, testing::Stock(), {1, 3}, kNothing},
+      {"feed rate .000", noFeedRateAllowed, testing::Stock(), {1, 3}, kNothing},
+      {"feed rate .000, whole C, sign +1", noFeedRateWholeC, testing::Stock(), {1, 3}, kNothing},
   };
   for (const auto& c : cases) {
     for (unsigned processors : c.processors) {
       SCOPED_TRACE(std::string(c.what) + ", " + std::to_string(processors) + " processors");
-      const Outcome literal = ExpectSameSearch(c.job, c.stock, processors, c.declines);
-      EXPECT_EQ(literal.candidates.empty(), !c.hasCandidates);
-      if (c.keepsNone) {
+      const Outcome literal =
+          ExpectSameSearch(c.job, c.stock, processors, /*declines=*/c.leaves == kNothing);
+      EXPECT_EQ(literal.candidates.empty(), c.leaves == kNothing);
+      if (c.leaves != kCandidates) {
         EXPECT_EQ(literal.kept, 0u);
       }
       if (&c == cases && processors == 1) {
