@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,76 +15,50 @@
 namespace corvanta {
 namespace {
 
-DisplayInputs DisplayOf(const testing::SearchJob& job) {
-  DisplayInputs inputs;
-  inputs.indexConstant = Decimal100(job.indexConst);
-  inputs.feedConstant = Decimal100(job.feedConst);
-  inputs.helixAngle = Decimal100(job.helix);
-  inputs.normalPitch = Decimal100(job.pitch);
-  inputs.teeth = job.teeth;
-  inputs.hobThreads = job.hobThreads;
-  inputs.sign = job.sign;
-  return inputs;
-}
-
 AdviceJob AdviceOf(const testing::SearchJob& job, const std::vector<int>& stock,
                    SearchMethod method, unsigned processors) {
-  return {testing::ValuesOf(job), DisplayOf(job), StockGears(stock.begin(), stock.end()), method,
+  DisplayInputs display;
+  display.indexConstant = Decimal100(job.indexConst);
+  display.feedConstant = Decimal100(job.feedConst);
+  display.helixAngle = Decimal100(job.helix);
+  display.normalPitch = Decimal100(job.pitch);
+  display.teeth = job.teeth;
+  display.hobThreads = job.hobThreads;
+  display.sign = job.sign;
+  return {testing::ValuesOf(job), display, StockGears(stock.begin(), stock.end()), method,
           processors};
 }
 
-// Every digit of a result.
+// Every digit of a result, or "none".
 std::string Digits(const std::optional<SolveResult>& r) {
-  if (!r) return "none";
-  std::ostringstream text;
-  for (std::uint16_t teeth : ToothCounts(*r)) text << teeth << " ";
-  text << r->feedError.str(200, std::ios_base::scientific) << " "
-       << r->C.str(200, std::ios_base::scientific);
-  return text.str();
+  return r ? testing::ResultDigits(*r) : "none";
 }
 
-// What a Solve with `added` put into the stock shows: its result count, its
-// result 1, and the result whose lead error, as the display evaluates it,
-// is smallest in size (the first of equal ones).
-struct Solved {
-  std::size_t results = 0;
-  std::string first, bestLead;
-};
-
-Solved SolveWith(const AdviceJob& advice, const std::vector<std::uint32_t>& added) {
-  StockGears gears = advice.stock;
-  gears.insert(gears.end(), added.begin(), added.end());
-  std::sort(gears.begin(), gears.end());
-  const StockTables tables = MakeStockTables(gears);
-  ThreadPlatform platform(advice.processors);
-  RunControl control;
-  SolveOutcome outcome;
-  const std::vector<SolveResult> results =
-      SearchStock(platform, advice.method, advice.job, tables, control, {}, outcome);
-  Solved solved{results.size(), "none", "none"};
-  if (results.empty()) return solved;
-  solved.first = Digits(results.front());
-  std::size_t best = 0;
-  Decimal100 bestError;
-  for (std::size_t k = 0; k < results.size(); ++k) {
-    const Decimal100 error =
-        abs(EvaluateResultNumbers(advice.display, advice.job.index, results[k], advice.method)
-                .leadError);
-    if (k == 0 || error < bestError) best = k, bestError = error;
-  }
-  solved.bestLead = Digits(results[best]);
-  return solved;
-}
-
+// Each row is what a Solve with its gears put into the stock shows: its
+// result count, its result 1, and the result whose lead error, as the
+// display evaluates it, is smallest in size (the first of equal ones).
 void ExpectRowsAreTheSolves(const AdviceJob& advice, const std::vector<AdviceRow>& rows) {
   for (const AdviceRow& row : rows) {
-    std::ostringstream added;
-    for (std::uint32_t t : row.added) added << t << " ";
-    SCOPED_TRACE("added: " + added.str());
-    const Solved solved = SolveWith(advice, row.added);
-    EXPECT_EQ(row.results, solved.results);
-    EXPECT_EQ(Digits(row.first), solved.first);
-    EXPECT_EQ(Digits(row.bestLead), solved.bestLead);
+    SCOPED_TRACE("added: " + ::testing::PrintToString(row.added));
+    StockGears gears = advice.stock;
+    gears.insert(gears.end(), row.added.begin(), row.added.end());
+    std::sort(gears.begin(), gears.end());
+    ThreadPlatform platform(advice.processors);
+    RunControl control;
+    SolveOutcome outcome;
+    const std::vector<SolveResult> results = SearchStock(
+        platform, advice.method, advice.job, MakeStockTables(gears), control, {}, outcome);
+    std::optional<SolveResult> first, bestLead;
+    Decimal100 bestError;
+    for (const SolveResult& r : results) {
+      const Decimal100 error =
+          abs(EvaluateResultNumbers(advice.display, advice.job.index, r, advice.method).leadError);
+      if (!first) first = r;
+      if (!bestLead || error < bestError) bestLead = r, bestError = error;
+    }
+    EXPECT_EQ(row.results, results.size());
+    EXPECT_EQ(Digits(row.first), Digits(first));
+    EXPECT_EQ(Digits(row.bestLead), Digits(bestLead));
   }
 }
 

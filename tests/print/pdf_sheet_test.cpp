@@ -35,6 +35,18 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// An empty folder of the test's own below the system's temporary folder.
+fs::path FreshFolder(const std::string& name) {
+  const fs::path folder = fs::temp_directory_path() / (name + "-" + std::to_string(getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+// A sheet of one line, for the tests of the write itself.
+const std::vector<SheetRun> kOneLine = {
+    {true, 1, 0.5, SheetAlign::kCentre, SheetFontId::kSheet, "Change Gears"}};
+
 // A result no display has shown, of a job with a lead over 1000 inches: the
 // page carries the lead line the screen shows for it, whole.
 TEST(SheetPdf, WritesOneLetterPageOfTheFirstResult) {
@@ -54,11 +66,7 @@ TEST(SheetPdf, WritesOneLetterPageOfTheFirstResult) {
 // leaves neither a half-written file nor a changed old sheet behind; once
 // the fault is gone, the sheet replaces the old one and keeps its mode.
 TEST(SheetPdf, FailedWriteSaysWhyAndKeepsTheOldSheet) {
-  const std::vector<SheetRun> runs = {
-      {true, 1, 0.5, SheetAlign::kCentre, SheetFontId::kSheet, "Change Gears"}};
-  const fs::path folder =
-      fs::temp_directory_path() / ("corvanta-sheet-" + std::to_string(getpid()));
-  fs::remove_all(folder);
+  const fs::path folder = FreshFolder("corvanta-sheet");
   fs::create_directories(folder / "a folder");
   ::mkfifo((folder / "pipe").c_str(), 0600);
   const fs::path sheet = folder / "sheet.pdf";
@@ -95,7 +103,7 @@ TEST(SheetPdf, FailedWriteSaysWhyAndKeepsTheOldSheet) {
         notPossible += std::string(" ") + f.fault;
         continue;
       }
-      EXPECT_FALSE(WriteSheetPdf(runs, f.target.string(), &error));
+      EXPECT_FALSE(WriteSheetPdf(kOneLine, f.target.string(), &error));
       EXPECT_EQ(error, f.reason ? std::strerror(f.reason) : error);
       EXPECT_NE(error, "");
     }
@@ -104,7 +112,7 @@ TEST(SheetPdf, FailedWriteSaysWhyAndKeepsTheOldSheet) {
   }
 
   std::string error;
-  ASSERT_TRUE(WriteSheetPdf(runs, sheet.string(), &error)) << error;
+  ASSERT_TRUE(WriteSheetPdf(kOneLine, sheet.string(), &error)) << error;
   EXPECT_EQ(ReadFile(sheet.string()).rfind("%PDF-", 0), 0u);
   EXPECT_EQ(fs::status(sheet).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -116,15 +124,11 @@ TEST(SheetPdf, FailedWriteSaysWhyAndKeepsTheOldSheet) {
 // A sheet may have the longest name the folder allows: the temporary file
 // it is written through has a name of its own length, not the target's.
 TEST(SheetPdf, TheLongestFileNameIsWritten) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("corvanta-sheet-name-" + std::to_string(getpid()));
-  fs::create_directories(folder);
+  const fs::path folder = FreshFolder("corvanta-sheet-name");
   const auto longest = static_cast<std::size_t>(::pathconf(folder.c_str(), _PC_NAME_MAX));
   const fs::path sheet = folder / (std::string(longest - 4, 'n') + ".pdf");
-  const std::vector<SheetRun> runs = {
-      {true, 1, 0.5, SheetAlign::kCentre, SheetFontId::kSheet, "Change Gears"}};
   std::string error;
-  EXPECT_TRUE(WriteSheetPdf(runs, sheet.string(), &error)) << error;
+  EXPECT_TRUE(WriteSheetPdf(kOneLine, sheet.string(), &error)) << error;
   EXPECT_EQ(testing::FolderEntries(folder), std::vector<std::string>{sheet.filename().string()});
   fs::remove_all(folder);
 }
@@ -134,10 +138,7 @@ TEST(SheetPdf, TheLongestFileNameIsWritten) {
 // can catch, leaves one (the case shows that the check sees it). Each stop
 // comes in a child process, in the middle of the write.
 TEST(SheetPdf, AStopWhileWritingLeavesNoTemporaryFile) {
-  const fs::path folder =
-      fs::temp_directory_path() / ("corvanta-sheet-stop-" + std::to_string(getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const fs::path folder = FreshFolder("corvanta-sheet-stop");
   const fs::path sheet = folder / "sheet.pdf";
   WriteBytes(sheet, "yesterday's sheet");
   for (const int signal : {SIGINT, SIGTERM, SIGKILL}) {

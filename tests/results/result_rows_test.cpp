@@ -26,10 +26,12 @@ std::vector<ResultRow> RowsWithLeadErrors(const std::vector<Decimal100>& leadErr
   return rows;
 }
 
-std::vector<std::size_t> Numbers(const std::vector<ResultRow>& rows,
-                                 const std::vector<std::size_t>& order) {
+// The rows' numbers in the order of the sort by `column`.
+std::vector<std::size_t> Sorted(const std::vector<ResultRow>& rows, ResultColumn column,
+                                bool descending) {
   std::vector<std::size_t> numbers;
-  for (const std::size_t k : order) numbers.push_back(rows[k].number);
+  for (const std::size_t k : SortedRowOrder(rows, column, descending))
+    numbers.push_back(rows[k].number);
   return numbers;
 }
 
@@ -42,16 +44,12 @@ TEST(ResultRows, SortOrdersKeepTiesInTheSolvesOrder) {
   const std::vector<ResultRow> rows =
       RowsWithLeadErrors({Decimal100(2), Decimal100(-1), Decimal100(2), tiny, Decimal100(-1), 0});
   using V = std::vector<std::size_t>;
-  EXPECT_EQ(Numbers(rows, SortedRowOrder(rows, ResultColumn::kLeadError, false)),
-            (V{2, 5, 4, 6, 1, 3}));
-  EXPECT_EQ(Numbers(rows, SortedRowOrder(rows, ResultColumn::kLeadError, true)),
-            (V{1, 3, 6, 4, 2, 5}));
-  EXPECT_EQ(Numbers(rows, SortedRowOrder(rows, ResultColumn::kNumber, false)),
-            (V{1, 2, 3, 4, 5, 6}));
-  EXPECT_EQ(Numbers(rows, SortedRowOrder(rows, ResultColumn::kNumber, true)),
-            (V{6, 5, 4, 3, 2, 1}));
+  EXPECT_EQ(Sorted(rows, ResultColumn::kLeadError, false), (V{2, 5, 4, 6, 1, 3}));
+  EXPECT_EQ(Sorted(rows, ResultColumn::kLeadError, true), (V{1, 3, 6, 4, 2, 5}));
+  EXPECT_EQ(Sorted(rows, ResultColumn::kNumber, false), (V{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(Sorted(rows, ResultColumn::kNumber, true), (V{6, 5, 4, 3, 2, 1}));
   // Every lead equal (zero): the Solve's order, whichever way.
-  EXPECT_EQ(Numbers(rows, SortedRowOrder(rows, ResultColumn::kLead, true)), (V{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(Sorted(rows, ResultColumn::kLead, true), (V{1, 2, 3, 4, 5, 6}));
   EXPECT_TRUE(SortedRowOrder({}, ResultColumn::kC, false).empty());
 }
 

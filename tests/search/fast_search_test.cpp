@@ -179,12 +179,7 @@ Outcome Search(const SearchJob& job, const std::vector<int>& stock, unsigned pro
   std::vector<SolveResult> results = sink.Take();
   outcome.kept = results.size();
   OrderResults(results);
-  for (const SolveResult& r : results) {
-    std::ostringstream text;
-    for (std::uint16_t teeth : ToothCounts(r)) text << teeth << " ";
-    text << Digits(r.feedError) << " " << Digits(r.C);
-    outcome.results.push_back(text.str());
-  }
+  for (const SolveResult& r : results) outcome.results.push_back(testing::ResultDigits(r));
   return outcome;
 }
 
@@ -203,10 +198,19 @@ Outcome ExpectSameSearch(const SearchJob& job, const std::vector<int>& stock, un
   return literal;
 }
 
-// Each job has candidates; the first keeps more than 200 matches in one
-// worker, so ties at the cut (each pair of two gears is in the table
-// twice, with equal errors) are decided there.
-TEST(FastSearch, TheLiteralOutcomeOnNearTieJobs) {
+// Jobs full of near-ties, and jobs at the ends of the ranges.
+//
+// The near-tie jobs each have candidates; the first keeps more than 200
+// matches in one worker, so ties at the cut (each pair of two gears is in
+// the table twice, with equal errors) are decided there.
+//
+// The last ones hold values at the ends of their ranges that no double can
+// carry. A feed constant of 0 makes every wanted feed ratio infinite: the
+// fast workers find it unreachable, the literal ones compare infinite
+// errors, and neither keeps a train. A feed rate of 0 puts C at infinity and
+// the index-ratio window at NaN: the fast candidate search declines the job,
+// and the literal one takes no train.
+TEST(FastSearch, TheLiteralOutcomeOnNearTieJobsAndWhereNoDoubleServes) {
   SearchJob wholeC35;  // Ki 1, N 1, s +1: the train 35 x 36 / 36 x 36 has C = 35
   wholeC35.indexConst = "1", wholeC35.teeth = 1, wholeC35.sign = +1, wholeC35.feedRate = "0.018";
   SearchJob wholeOn = wholeC35;
@@ -217,11 +221,25 @@ TEST(FastSearch, TheLiteralOutcomeOnNearTieJobs) {
   manyTeeth.teeth = 500, manyTeeth.pitch = "200", manyTeeth.feedRate = ".09";
   SearchJob threads;
   threads.hobThreads = 24, threads.feedRate = ".03";
+  SearchJob noFeedConst;
+  noFeedConst.feedConst = "0";
+  SearchJob noFeedConstWholeC = wholeOn;
+  noFeedConstWholeC.feedConst = "0";
+  SearchJob noFeedRate;
+  noFeedRate.feedRate = "0";  // one character: no allowance either
+  SearchJob noFeedRateAllowed = noFeedRate;
+  noFeedRateAllowed.feedRate = ".000";  // an allowance: a lower C, no upper one
+  SearchJob noFeedRateWholeC = noFeedRateAllowed;
+  noFeedRateWholeC.wholeC = true, noFeedRateWholeC.sign = +1;
+  // What a job leaves: candidates, candidates but no match kept, or nothing
+  // (the fast candidate search leaving the job to the literal one).
+  enum Leaves { kCandidates, kNoMatch, kNothing };
   const struct {
     const char* what;
     SearchJob job;
     std::vector<int> stock;
     std::vector<unsigned> processors;
+    Leaves leaves = kCandidates;
   } cases[] = {
       {"equal ratios from different pairs, the cut of 200", {}, testing::Stock(16, 60), {1, 3}},
       {"a stock of two gears, 1 tooth, C at 35", wholeC35, {35, 36}, {1}},
@@ -230,56 +248,24 @@ TEST(FastSearch, TheLiteralOutcomeOnNearTieJobs) {
       {"a feed constant above 3, whole C only", reciprocal, testing::Stock(16, 50), {1, 8}},
       {"500 teeth", manyTeeth, testing::Stock(16, 169, 6), {1}},
       {"24 hob threads", threads, testing::Stock(16, 169, 5), {2}},
+      {"feed constant 0", noFeedConst, testing::Stock(), {1, 3}, kNoMatch},
+      {"feed constant 0, whole C only", noFeedConstWholeC, {35, 36}, {1, 3}, kNoMatch},
+      {"feed rate 0", noFeedRate, testing::Stock(), {1, 3}, kNothing},
+      {"feed rate .000", noFeedRateAllowed, testing::Stock(), {1, 3}, kNothing},
+      {"feed rate .000, whole C, sign +1", noFeedRateWholeC, testing::Stock(), {1, 3}, kNothing},
   };
   for (const auto& c : cases) {
     for (unsigned processors : c.processors) {
       SCOPED_TRACE(std::string(c.what) + ", " + std::to_string(processors) + " processors");
-      const Outcome literal = ExpectSameSearch(c.job, c.stock, processors);
-      EXPECT_FALSE(literal.candidates.empty());
+      const Outcome literal =
+          ExpectSameSearch(c.job, c.stock, processors, /*declines=*/c.leaves == kNothing);
+      EXPECT_EQ(literal.candidates.empty(), c.leaves == kNothing);
+      if (c.leaves != kCandidates) {
+        EXPECT_EQ(literal.kept, 0u);
+      }
       if (&c == cases && processors == 1) {
         EXPECT_GT(literal.kept, kMaxResults - 1);
       }
-    }
-  }
-}
-
-// The two values at the ends of their ranges that no double can carry. A
-// feed constant of 0 makes every wanted feed ratio infinite: the fast
-// workers find it unreachable, the literal ones compare infinite errors,
-// and neither keeps a train. A feed rate of 0 puts C at infinity and the
-// index-ratio window at NaN: the fast candidate search declines the job,
-// and the literal one takes no train.
-TEST(FastSearch, TheLiteralOutcomeWhereNoDoubleServes) {
-  SearchJob noFeedConst;
-  noFeedConst.feedConst = "0";
-  SearchJob noFeedConstWholeC = noFeedConst;  // as wholeC35 of the near-tie jobs
-  noFeedConstWholeC.indexConst = "1", noFeedConstWholeC.teeth = 1, noFeedConstWholeC.sign = +1;
-  noFeedConstWholeC.feedRate = "0.018", noFeedConstWholeC.wholeC = true;
-  SearchJob noFeedRate;
-  noFeedRate.feedRate = "0";  // one character: no allowance either
-  SearchJob noFeedRateAllowed = noFeedRate;
-  noFeedRateAllowed.feedRate = ".000";  // an allowance: a lower C, no upper one
-  SearchJob noFeedRateWholeC = noFeedRateAllowed;
-  noFeedRateWholeC.wholeC = true, noFeedRateWholeC.sign = +1;
-  const struct {
-    const char* what;
-    SearchJob job;
-    std::vector<int> stock;
-    bool declines;
-    bool hasCandidates;
-  } cases[] = {
-      {"feed constant 0", noFeedConst, testing::Stock(), false, true},
-      {"feed constant 0, whole C only", noFeedConstWholeC, {35, 36}, false, true},
-      {"feed rate 0", noFeedRate, testing::Stock(), true, false},
-      {"feed rate .000", noFeedRateAllowed, testing::Stock(), true, false},
-      {"feed rate .000, whole C only, sign +1", noFeedRateWholeC, testing::Stock(), true, false},
-  };
-  for (const auto& c : cases) {
-    for (unsigned processors : {1u, 3u}) {
-      SCOPED_TRACE(std::string(c.what) + ", " + std::to_string(processors) + " processors");
-      const Outcome literal = ExpectSameSearch(c.job, c.stock, processors, c.declines);
-      EXPECT_EQ(literal.candidates.empty(), !c.hasCandidates);
-      EXPECT_EQ(literal.kept, 0u);
     }
   }
 }

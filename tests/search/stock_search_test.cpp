@@ -3,7 +3,6 @@
 // under ThreadSanitizer too, which reports any unguarded sharing.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,13 +31,7 @@ Found Search(SearchMethod method, const testing::SearchJob& setup, const StockTa
   const std::vector<SolveResult> results =
       SearchStock(platform, method, testing::ValuesOf(setup), tables, control, {}, outcome);
   Found found{outcome.candidates, {}};
-  for (const SolveResult& r : results) {
-    std::ostringstream text;
-    for (std::uint16_t teeth : ToothCounts(r)) text << teeth << " ";
-    text << r.feedError.str(200, std::ios_base::scientific) << " "
-         << r.C.str(200, std::ios_base::scientific);
-    found.results.push_back(text.str());
-  }
+  for (const SolveResult& r : results) found.results.push_back(testing::ResultDigits(r));
   return found;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -83,6 +84,15 @@ struct ReadySearch {
     return sink.Take();
   }
 };
+
+// Every digit of a result: its tooth counts, feed error and C.
+inline std::string ResultDigits(const SolveResult& r) {
+  std::ostringstream text;
+  for (std::uint16_t teeth : ToothCounts(r)) text << teeth << " ";
+  text << r.feedError.str(200, std::ios_base::scientific) << " "
+       << r.C.str(200, std::ios_base::scientific);
+  return text.str();
+}
 
 // A result of the two trains, each numerator over denominator, and C.
 inline SolveResult MakeResult(ToothPair indexUp, ToothPair indexDown, ToothPair feedUp,

@@ -5,18 +5,15 @@
 // processor_counts_test.sh.
 #include <fcntl.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -34,7 +31,8 @@ const std::string& Scratch() {
   static const struct Folder {
     std::string path = [] {
       char name[] = "/tmp/corvanta-solve-test-XXXXXX";
-      return std::string(mkdtemp(name));
+      ::setenv("XDG_DATA_HOME", mkdtemp(name), 1);
+      return std::string(name);
     }();
     ~Folder() {
       std::error_code ec;
@@ -54,14 +52,13 @@ std::string FileText(const std::string& path) {
 // for the shell); it is killed after 60 seconds (status 137 then).
 // `launcher` runs the tool (as another user, say).
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& launcher = "") {
-  std::string command = "XDG_DATA_HOME=" + Scratch() + " timeout -s KILL 60 " + launcher + " '" +
-                        CORVANTA_SOLVE_EXE "'";
+  const std::string out = Scratch() + "/out", err = Scratch() + "/err";
+  std::string command = "timeout -s KILL 60 " + launcher + " '" CORVANTA_SOLVE_EXE "'";
   for (const std::string& arg : args) {
     command += " '";
     for (char c : arg) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
     command += "'";
   }
-  const std::string out = Scratch() + "/out", err = Scratch() + "/err";
   const int status = std::system((command + " </dev/null >" + out + " 2>" + err).c_str());
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(out), FileText(err)};
 }
@@ -84,42 +81,28 @@ enum class CtrlC {
 // and sends it SIGINT as `when` says.
 ToolRun RunInterrupted(const std::vector<std::string>& args, CtrlC when) {
   const std::string out = Scratch() + "/out", err = Scratch() + "/err";
-  posix_spawn_file_actions_t files;
-  posix_spawn_file_actions_init(&files);
-  posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t ctrlC, none;
-  sigemptyset(&ctrlC);
-  sigaddset(&ctrlC, SIGINT);
-  sigemptyset(&none);
-  posix_spawnattr_setsigdefault(&attributes, &ctrlC);
-  posix_spawnattr_setsigmask(&attributes, when == CtrlC::kBeforeItRuns ? &ctrlC : &none);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-
   std::vector<std::string> words = {CORVANTA_SOLVE_EXE};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
-  std::vector<std::string> environment = {"XDG_DATA_HOME=" + Scratch()};
-  for (char** variable = environ; *variable != nullptr; ++variable)
-    if (std::string(*variable).rfind("XDG_DATA_HOME=", 0) != 0) environment.push_back(*variable);
-  std::vector<char*> envp;
-  for (std::string& variable : environment) envp.push_back(variable.data());
-  envp.push_back(nullptr);
-
-  pid_t pid = 0;
-  const int spawned =
-      posix_spawn(&pid, CORVANTA_SOLVE_EXE, &files, &attributes, argv.data(), envp.data());
-  posix_spawn_file_actions_destroy(&files);
-  posix_spawnattr_destroy(&attributes);
-  if (spawned != 0) {
-    ADD_FAILURE() << "cannot start the tool: " << std::strerror(spawned);
-    return {};
+  // SIGINT is blocked from the fork on, so that the tool is never stopped
+  // before it runs; the child unblocks it for a stop during the search.
+  sigset_t ctrlC, previous;
+  sigemptyset(&ctrlC);
+  sigaddset(&ctrlC, SIGINT);
+  ::sigprocmask(SIG_BLOCK, &ctrlC, &previous);
+  const pid_t pid = ::fork();
+  if (pid == 0) {  // only async-signal-safe calls until the tool runs
+    ::signal(SIGINT, SIG_DFL);
+    if (when == CtrlC::kDuringSearch) ::sigprocmask(SIG_UNBLOCK, &ctrlC, nullptr);
+    ::dup2(::open("/dev/null", O_RDONLY), 0);
+    ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+    ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
   }
+  ::sigprocmask(SIG_SETMASK, &previous, nullptr);
   if (when == CtrlC::kDuringSearch) {
     // A second thread is a search worker: the tool took SIGINT over before
     // it started its search. A minute without one is a failure.
@@ -143,19 +126,14 @@ std::vector<std::string> SmallJob(std::vector<std::string> more = {}) {
   return Job(more);
 }
 
-// The regression job as JSON with every result, run once per processor count.
-const ToolRun& RegressionRun(int processors) {
-  static std::map<int, ToolRun> runs;
-  if (runs.count(processors) == 0) {
-    runs[processors] =
-        RunTool(Job({"--processors", std::to_string(processors), "--results", "1000", "--json"}));
-    EXPECT_EQ(runs[processors].status, 0) << runs[processors].err;
-  }
-  return runs[processors];
-}
-
-nlohmann::json RegressionJson(int processors) {
-  return nlohmann::json::parse(RegressionRun(processors).out);
+// The regression job as JSON with every result on two processors, run once.
+const nlohmann::json& RegressionJson() {
+  static const nlohmann::json json = [] {
+    const ToolRun run = RunTool(Job({"--processors", "2", "--results", "1000", "--json"}));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out);
+  }();
+  return json;
 }
 
 // The best train of the regression job, confirmed by hand against a scan of
@@ -165,7 +143,7 @@ TEST(CorvantaSolve, RegressionJobsBestTrainAsTextAndAsJson) {
   const ToolRun run = RunTool(Job({"--processors", "2", "--results", "1"}));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");  // no progress when standard error is no terminal
-  const nlohmann::json out = RegressionJson(2);
+  const nlohmann::json out = RegressionJson();
   EXPECT_EQ(out["candidates"], 225);
   EXPECT_EQ(out["stopped"], false);
   const nlohmann::json& best = out["shown"][0];
@@ -222,7 +200,7 @@ std::string Part(const std::string& line, const std::string& before, const std::
 TEST(CorvantaSolve, CsvOfEveryResultIsWhatTheListingShows) {
   const ToolRun run = RunTool(Job({"--processors", "2", "--csv"}));
   ASSERT_EQ(run.status, 0) << run.err;
-  const nlohmann::json listing = RegressionJson(2);
+  const nlohmann::json listing = RegressionJson();
   const std::vector<std::string> lines = CsvLines(run.out);
   ASSERT_EQ(lines.size(), listing["results"].get<std::size_t>() + 1);
   EXPECT_EQ(lines[0],
@@ -329,80 +307,67 @@ TEST(CorvantaSolve, ASheetItsOwnerMadeReadOnlyIsRefused) {
   }
 }
 
-// Ctrl+C during a search: the search stops, what was found so far is
+// Ctrl+C during a search or an advice: it stops, what was found so far is
 // printed, the status is 130. Ctrl+C before the search: it does not begin,
 // nothing is printed, the status is 130 too.
 TEST(CorvantaSolve, CtrlCStopsTheSearchOrKeepsItFromBeginning) {
   const std::vector<std::string> literal = Job({"--literal", "--processors", "1", "--json"});
-  const ToolRun during = RunInterrupted(literal, CtrlC::kDuringSearch);
-  EXPECT_EQ(during.status, 130);
-  EXPECT_EQ(during.err, "corvanta-solve: stopped early; these are the results found so far\n");
-  ASSERT_FALSE(during.out.empty());
-  EXPECT_EQ(nlohmann::json::parse(during.out)["stopped"], true);
-
-  const ToolRun before = RunInterrupted(literal, CtrlC::kBeforeItRuns);
-  EXPECT_EQ(before.status, 130);
-  EXPECT_EQ(before.err, "corvanta-solve: stopped before the search began\n");
-  EXPECT_EQ(before.out, "");
+  const struct {
+    std::vector<std::string> args;
+    CtrlC when;
+    std::string err;  // after "corvanta-solve: "
+  } cases[] = {
+      {literal, CtrlC::kDuringSearch, "stopped early; these are the results found so far\n"},
+      {Job({"--advise", "--json"}), CtrlC::kDuringSearch,
+       "stopped early; these are the rows found so far\n"},
+      {literal, CtrlC::kBeforeItRuns, "stopped before the search began\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.err);
+    const ToolRun run = RunInterrupted(c.args, c.when);
+    EXPECT_EQ(run.status, 130);
+    EXPECT_EQ(run.err, "corvanta-solve: " + c.err);
+    if (c.when == CtrlC::kBeforeItRuns) {
+      EXPECT_EQ(run.out, "");
+    } else {
+      ASSERT_FALSE(run.out.empty());
+      EXPECT_EQ(nlohmann::json::parse(run.out)["stopped"], true);
+    }
+  }
 }
 
-// The stock text of `gears` (tooth counts).
-std::string StockText(const std::vector<int>& gears) {
-  std::string text(154, '0');
-  for (int teeth : gears) text[static_cast<std::size_t>(teeth - 16)] = '1';
-  return text;
-}
-
-// Each printed row of the advice is what a Solve of the stock with the row's
-// gears added prints: its result count and its result 1, every digit; a
+// Each printed row of the pairs advice is what a Solve of the stock with the
+// row's gears added prints: its result count and its result 1, every digit
+// (GearAdvice.EveryRowIsTheSolveOfItsStock holds single gears in-process); a
 // stock of every gear gets a line that says so.
 TEST(CorvantaSolve, AdviceRowsAreTheSolvesOfTheirStocks) {
-  const auto expectRowsAreSolves = [](const std::vector<int>& stock, const char* option,
-                                      std::size_t rows) {
-    SCOPED_TRACE(option);
-    const ToolRun advice = RunTool(Job({"--stock", StockText(stock), "--processors", "2", option,
-                                        "--results", std::to_string(rows), "--json"}));
-    ASSERT_EQ(advice.status, 0) << advice.err;
-    const nlohmann::json out = nlohmann::json::parse(advice.out);
-    ASSERT_EQ(out["rows"].size(), rows + 1);
-    EXPECT_EQ(out["rows"][0]["added"], nlohmann::json::array());
-    std::size_t found = 0;
-    for (const nlohmann::json& row : out["rows"]) {
-      std::vector<int> gears = stock;
-      for (int teeth : row["added"]) gears.push_back(teeth);
-      SCOPED_TRACE(row["added"].dump());
-      const ToolRun solve = RunTool(
-          Job({"--stock", StockText(gears), "--processors", "2", "--results", "1", "--json"}));
-      ASSERT_EQ(solve.status, 0) << solve.err;
-      const nlohmann::json solved = nlohmann::json::parse(solve.out);
-      EXPECT_EQ(row["results"], solved["results"]);
-      EXPECT_EQ(row["first"], solved["shown"].empty() ? nlohmann::json() : solved["shown"][0]);
-      found += row["results"].get<std::size_t>();
-    }
-    EXPECT_GT(found, 0u);
-  };
-  std::vector<int> small;
-  for (int teeth = 16; teeth < 40; ++teeth) small.push_back(teeth);
-  expectRowsAreSolves(small, "--advise", 4);
-  std::vector<int> allButThree;
-  for (int teeth = 16; teeth <= 169; ++teeth)
-    if (teeth != 41 && teeth != 73 && teeth != 85) allButThree.push_back(teeth);
-  expectRowsAreSolves(allButThree, "--advise-pairs", 6);
+  std::string stock(154, '1');  // all but 41, 73 and 85 teeth
+  for (int teeth : {41, 73, 85}) stock[static_cast<std::size_t>(teeth - 16)] = '0';
+  const ToolRun advice = RunTool(
+      Job({"--stock", stock, "--processors", "2", "--advise-pairs", "--results", "6", "--json"}));
+  ASSERT_EQ(advice.status, 0) << advice.err;
+  const nlohmann::json out = nlohmann::json::parse(advice.out);
+  ASSERT_EQ(out["rows"].size(), 7u);
+  EXPECT_EQ(out["rows"][0]["added"], nlohmann::json::array());
+  std::size_t found = 0;
+  for (const nlohmann::json& row : out["rows"]) {
+    std::string gears = stock;
+    for (int teeth : row["added"]) gears[static_cast<std::size_t>(teeth - 16)] = '1';
+    SCOPED_TRACE(row["added"].dump());
+    const ToolRun solve =
+        RunTool(Job({"--stock", gears, "--processors", "2", "--results", "1", "--json"}));
+    ASSERT_EQ(solve.status, 0) << solve.err;
+    const nlohmann::json solved = nlohmann::json::parse(solve.out);
+    EXPECT_EQ(row["results"], solved["results"]);
+    EXPECT_EQ(row["first"], solved["shown"].empty() ? nlohmann::json() : solved["shown"][0]);
+    found += row["results"].get<std::size_t>();
+  }
+  EXPECT_GT(found, 0u);
 
   const ToolRun full = RunTool(Job({"--stock", "1", "--advise"}));
   EXPECT_EQ(full.status, 0) << full.err;
   EXPECT_NE(full.out.find("Every change gear from 16 to 169 teeth is in the stock"),
             std::string::npos);
-}
-
-// Ctrl+C during the advice prints the rows done so far, as a Solve prints
-// its results so far.
-TEST(CorvantaSolve, CtrlCStopsTheAdviceWithTheRowsSoFar) {
-  const ToolRun during = RunInterrupted(Job({"--advise", "--json"}), CtrlC::kDuringSearch);
-  EXPECT_EQ(during.status, 130);
-  EXPECT_EQ(during.err, "corvanta-solve: stopped early; these are the rows found so far\n");
-  ASSERT_FALSE(during.out.empty());
-  EXPECT_EQ(nlohmann::json::parse(during.out)["stopped"], true);
 }
 
 }  // namespace

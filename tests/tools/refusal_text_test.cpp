@@ -17,6 +17,13 @@ TEST(RefusalText, EchoesAreEscapedAndCut) {
             "\"" + std::string(200, 'p') + "\"... (201 bytes)");
 }
 
+// `count` escapes of the byte 0xFF.
+std::string Escapes(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "\\xFF";
+  return text;
+}
+
 // A line of escapes is cut between two of them, within the line's length.
 TEST(RefusalText, LinesArePrintableAndNeverLongerThanTheirLimit) {
   const struct {
@@ -26,18 +33,8 @@ TEST(RefusalText, LinesArePrintableAndNeverLongerThanTheirLimit) {
       {std::string(kRefusalLineBytes, 'm'), std::string(kRefusalLineBytes, 'm')},
       {std::string(kRefusalLineBytes + 1, 'm'), std::string(kRefusalLineBytes, 'm') + "..."},
       // 75 escapes of 4 bytes fill the line; the 76th would overrun it.
-      {std::string(76, '\xFF'),
-       [] {
-         std::string line;
-         for (int i = 0; i < 75; ++i) line += "\\xFF";
-         return line + "...";
-       }()},
-      {"x" + std::string(76, '\xFF'),
-       [] {
-         std::string line = "x";
-         for (int i = 0; i < 74; ++i) line += "\\xFF";
-         return line + "...";
-       }()},
+      {std::string(76, '\xFF'), Escapes(75) + "..."},
+      {"x" + std::string(76, '\xFF'), "x" + Escapes(74) + "..."},
   };
   for (const auto& c : cases) EXPECT_EQ(OneLine(c.message), c.line);
 }
