@@ -8,7 +8,7 @@
 namespace corvanta {
 namespace {
 
-const std::string kSection = "Settings";
+const std::string kSection(kSettingsSection);
 const std::string kChangeGearsKey = "Change Gears";
 
 // Reads and field texts go through buffers one longer than the text they

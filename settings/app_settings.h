@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "settings/gear_stock_text.h"
@@ -50,6 +51,9 @@ AppSettings LoadSettings(const ProfileStore& store, const std::optional<std::str
 AppSettings LoadSettings();
 // The same four keys from the settings file at `path`.
 LoadedSettings LoadSettingsFile(const ProfileStore& store, const std::string& path);
+
+// The section of the settings file that holds the four keys.
+inline constexpr std::string_view kSettingsSection = "Settings";
 
 // The four keys from section `section` of the file at `path`, by the same
 // rules as the section "Settings" (a saved machine holds them too).

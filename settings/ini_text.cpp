@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "settings/machines.h"
 #include "settings/profile_store.h"
 
 namespace corvanta {
@@ -208,19 +209,54 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
   return out;
 }
 
+namespace {
+
+std::string WithEntries(std::string_view text, std::string_view section,
+                        const std::vector<ProfileEntry>& entries) {
+  std::string edited(text);
+  for (const ProfileEntry& entry : entries)
+    edited = WithProfileValue(edited, section, entry.key, entry.value);
+  return edited;
+}
+
+// The sections a start reads: the settings and the machines.
+bool ReadByTheProgram(std::string_view section) {
+  return SameName(section, kSettingsSection) ||
+         (section.size() >= kMachineSectionPrefix.size() &&
+          SameName(section.substr(0, kMachineSectionPrefix.size()), kMachineSectionPrefix));
+}
+
+// `text` with only the lines of the sections a start reads.
+std::string ProgramSections(std::string_view text) {
+  std::string out(text.substr(0, ContentStart(text)));
+  bool keeping = false;
+  for (std::size_t pos = ContentStart(text); pos < text.size();) {
+    const Line line = LineAt(text, pos);
+    pos = line.next;
+    const Entry e = Classify(TextOf(text, line));
+    if (e.kind == LineKind::kSection) keeping = ReadByTheProgram(e.name);
+    if (!keeping) continue;
+    out.append(text.substr(line.begin, line.next - line.begin));
+    if (line.next == line.end) out.append(kLineEnd);  // the file's last line
+  }
+  return out;
+}
+
+}  // namespace
+
 std::optional<std::string> SavedProfileText(std::string_view text, std::string_view section,
                                             const std::vector<ProfileEntry>& entries) {
-  const auto withEntries = [&](std::string_view from) {
-    std::string edited(from);
-    for (const ProfileEntry& entry : entries)
-      edited = WithProfileValue(edited, section, entry.key, entry.value);
-    return edited;
-  };
-  if (text.size() <= kProfileFileLimit) {
-    std::string whole = withEntries(text);
-    if (whole.size() <= kProfileFileLimit) return whole;
-  }
-  std::string alone = withEntries("");
+  if (text.size() > kProfileFileLimit) return CutProfileText("", section, entries);
+  std::string whole = WithEntries(text, section, entries);
+  if (whole.size() <= kProfileFileLimit) return whole;
+  return CutProfileText(text, section, entries);
+}
+
+std::optional<std::string> CutProfileText(std::string_view text, std::string_view section,
+                                          const std::vector<ProfileEntry>& entries) {
+  std::string kept = WithEntries(ProgramSections(text), section, entries);
+  if (kept.size() <= kProfileFileLimit) return kept;
+  std::string alone = WithEntries("", section, entries);
   if (alone.size() <= kProfileFileLimit) return alone;
   return std::nullopt;
 }

@@ -44,11 +44,16 @@ std::string WithProfileValue(std::string_view text, std::string_view section, st
 // What a save of `entries` into section `section` writes over a file that
 // holds `text`: `text` with each entry set in turn (WithProfileValue), as
 // long as that keeps within kProfileFileLimit, the size a start still
-// reads. Otherwise only what the program itself keeps: the section with
-// the entries, and nothing else of the file. nullopt when even that would
-// be too large.
+// reads. Otherwise the file cut down (CutProfileText).
 std::optional<std::string> SavedProfileText(std::string_view text, std::string_view section,
                                             const std::vector<ProfileEntry>& entries);
+
+// A file that holds `text`, cut down to fit kProfileFileLimit with
+// `entries` set in `section`: first to the sections the program reads (its
+// settings and its machines), else to the saved section alone. nullopt
+// when even that would be too large.
+std::optional<std::string> CutProfileText(std::string_view text, std::string_view section,
+                                          const std::vector<ProfileEntry>& entries);
 
 }  // namespace corvanta
 

@@ -10,13 +10,13 @@
 namespace corvanta {
 namespace {
 
-const std::string kSettingsSection = "Settings";
+const std::string kSettings(kSettingsSection);
 
 // A save adds at most a machine's section (header, four keys with values
 // of their saved lengths: under 400 bytes) and the "Machine" key. A file
 // with less room than this left below kProfileFileLimit would be cut down
-// to the saved section alone (SavedProfileText), losing the other machines
-// and the settings; such a file is refused instead.
+// (CutProfileText), losing what else the file holds; such a file is refused
+// instead.
 constexpr std::uintmax_t kMachineSaveRoom = 4096;
 
 // Read with room for one character more than a name has, so that a longer
@@ -70,7 +70,7 @@ std::string RoomProblem(const std::string& path) {
 std::string WriteCurrentMachine(const std::string& file, const std::string& name,
                                 ProfileStore& store) {
   std::string problem =
-      store.WriteStrings(file, kSettingsSection, {{std::string(kCurrentMachineKey), name}});
+      store.WriteStrings(file, kSettings, {{std::string(kCurrentMachineKey), name}});
   store.Flush(file);
   return problem;
 }
@@ -126,7 +126,7 @@ MachineList LoadMachineList(const ProfileStore& store, const std::string& path) 
     list.machines.push_back({*name, LoadSettingsSection(store, path, section).values});
   }
   const ProfileValues current = store.ReadStrings(
-      path, kSettingsSection, {{std::string(kCurrentMachineKey), "", kCurrentMachineBuffer}});
+      path, kSettings, {{std::string(kCurrentMachineKey), "", kCurrentMachineBuffer}});
   if (current.file == ProfileFile::kRead && !current.values.empty())
     list.current = FindMachine(list, current.values.front());
   return list;

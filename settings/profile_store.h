@@ -70,7 +70,7 @@ class ProfileStore {
   // value can add keys or sections. What a save writes is always what a
   // start reads: when keeping the rest of the file would make it larger
   // than kProfileFileLimit (or it already is), the file is replaced by one
-  // that holds only the section with these entries (SavedProfileText). An
+  // cut down to what a start reads (SavedProfileText). An
   // existing file is written only where the shell's ">" could write it
   // (WriteRefusal). "" when written, else the system's reason why not, such
   // as "Permission denied"; the file is then as it was.

@@ -62,12 +62,14 @@ std::size_t SavedSizeBound(const std::string& text, const std::string& section,
   return edited.size() + loneEnds;
 }
 
-// Replaces the file at `path` with one that holds only the section with
-// `entries`, through a temporary file in its folder that is moved over it:
-// until the move, the old file is as it was. "" or the system's reason.
-std::string ReplaceWithSectionAlone(const std::string& path, const std::string& section,
-                                    const std::vector<ProfileEntry>& entries) {
-  const std::optional<std::string> text = SavedProfileText("", section, entries);
+// Replaces the file at `path`, which held `before`, with that text cut
+// down with `entries` set (CutProfileText), through a temporary file in its
+// folder that is moved over it: until the move, the old file is as it was.
+// "" or the system's reason.
+std::string ReplaceWithCutFile(const std::string& path, const std::string& before,
+                               const std::string& section,
+                               const std::vector<ProfileEntry>& entries) {
+  const std::optional<std::string> text = CutProfileText(before, section, entries);
   if (!text) return "the values are too large for a settings file";
   // The path is 8-bit text in the ANSI code page, as the profile
   // functions take it.
@@ -118,13 +120,13 @@ std::string Win32ProfileStore::WriteStrings(const std::string& path, const std::
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
     return SystemReason(ERROR_ACCESS_DENIED);
   // The system writes the whole file as it keeps it, so whether the rest
-  // of the file still fits is judged before (with a bound) and after.
-  bool whole = FileSize(path) <= kProfileFileLimit;
-  if (whole) {
-    const std::optional<std::string> text = SmallFileText(path);
-    whole = !text || SavedSizeBound(*text, section, entries) <= kProfileFileLimit;
-  }
-  if (whole) {
+  // of the file still fits is judged before (with a bound) and after. A
+  // file too large to read has nothing a start could have read, and an
+  // unreadable one nothing this could keep: if the file must be cut down,
+  // none of either is kept.
+  const bool tooLarge = FileSize(path) > kProfileFileLimit;
+  const std::optional<std::string> before = tooLarge ? std::string() : SmallFileText(path);
+  if (!tooLarge && (!before || SavedSizeBound(*before, section, entries) <= kProfileFileLimit)) {
     for (const ProfileEntry& entry : entries) {
       // The system writes a line break inside a value as it stands, which
       // would add lines of its own to the file.
@@ -136,7 +138,7 @@ std::string Win32ProfileStore::WriteStrings(const std::string& path, const std::
     Flush(path);
     if (FileSize(path) <= kProfileFileLimit) return {};
   }
-  return ReplaceWithSectionAlone(path, section, entries);
+  return ReplaceWithCutFile(path, before.value_or(std::string()), section, entries);
 }
 
 ProfileSections Win32ProfileStore::SectionNames(const std::string& path) const {

@@ -100,10 +100,13 @@ TEST_P(SettingsFileTest, FailedWriteLeavesWhatIsThereAlone) {
 // A file too large to be a settings file is not read at all, and the caller
 // learns why; a file of exactly the limit is read. Whatever a save leaves
 // is read by the next start: the rest of the file is kept while the saved
-// file stays within the limit, and dropped when it would not.
+// file stays within the limit; when it would not, only what a start reads
+// is kept, the settings and the machines (of a file too large to have been
+// read, only the saved section).
 TEST_P(SettingsFileTest, WhatASaveLeavesIsReadAtTheNextStart) {
-  const std::string section = "[Settings]\r\nFeed Rate=.07\r\n";
-  const auto fileOf = [&](std::uintmax_t size) {  // the section comes last
+  const std::string section =
+      "[Machine: Hob 6]\r\nFeed Rate=.05\r\n[Settings]\r\nFeed Rate=.07\r\n";
+  const auto fileOf = [&](std::uintmax_t size) {  // the sections come last
     return ";" + std::string(size - section.size() - 3, 'x') + "\r\n" + section;
   };
   WriteFileBytes(File("limit"), fileOf(kProfileFileLimit));
@@ -118,18 +121,21 @@ TEST_P(SettingsFileTest, WhatASaveLeavesIsReadAtTheNextStart) {
 
   // The save below adds three lines of 55 bytes in all to the section.
   const AppSettings saved = {"77", "0.3", ".04", "01"};
+  const std::string cut =
+      "[Machine: Hob 6]\r\nFeed Rate=.05\r\n[Settings]\r\nFeed Rate=.04\r\nIndex Constant=77\r\n"
+      "Feed Constant=0.3\r\nChange Gears=01\r\n";
   const std::string alone =
       "[Settings]\r\nIndex Constant=77\r\nFeed Constant=0.3\r\nFeed Rate=.04\r\n"
       "Change Gears=01\r\n";
   const struct {
     const char* name;
     std::uintmax_t size;
-    bool kept;  // the comment line survives the save
+    const std::string* left;  // nullptr: the whole file, comment line included
   } files[] = {
-      {"fits after the save", kProfileFileLimit - 55, true},
-      {"one byte too many after the save", kProfileFileLimit - 54, false},
-      {"at the limit", kProfileFileLimit, false},
-      {"over the limit", kProfileFileLimit + 1, false},
+      {"fits after the save", kProfileFileLimit - 55, nullptr},
+      {"one byte too many after the save", kProfileFileLimit - 54, &cut},
+      {"at the limit", kProfileFileLimit, &cut},
+      {"over the limit", kProfileFileLimit + 1, &alone},
   };
   for (const auto& f : files) {
     SCOPED_TRACE(f.name);
@@ -137,11 +143,11 @@ TEST_P(SettingsFileTest, WhatASaveLeavesIsReadAtTheNextStart) {
     ASSERT_EQ(Save(f.name, saved), "");
     const std::string bytes = FileBytes(File(f.name));
     EXPECT_LE(bytes.size(), kProfileFileLimit);
-    if (f.kept) {
+    if (f.left == nullptr) {
       EXPECT_EQ(bytes.size(), kProfileFileLimit);
       EXPECT_EQ(bytes.rfind(";xxx", 0), 0u);
     } else {
-      EXPECT_EQ(bytes, alone);
+      EXPECT_EQ(bytes, *f.left);
     }
     loaded = LoadSettingsFile(*store_, File(f.name).string());
     EXPECT_EQ(loaded.file, ProfileFile::kRead);
