@@ -16,7 +16,7 @@
 #include "window_model/sheet_inputs.h"
 #include "window_model/solve_session.h"
 
-namespace corvanta {
+namespace corvanta::testing {
 namespace {
 
 constexpr const wchar_t* kPrinter = L"Corvanta Sheet PostScript";
@@ -91,19 +91,19 @@ size_t EnabledCount(HWND window) {
   size_t enabled = 0;
   for (ControlId id : ControlLockSet()) enabled += IsWindowEnabled(GetDlgItem(window, id)) != 0;
   for (UINT item = 0; item < 4; ++item)
-    enabled += testing::MenuItemEnabled(GetMenu(window), item, MF_BYPOSITION);
+    enabled += MenuItemEnabled(GetMenu(window), item, MF_BYPOSITION);
   return enabled;
 }
 
 // The real window with the first result of a job with a lead over 1000
 // inches shown.
-class PrintJob : public testing::MainWindowFixture {
+class PrintJob : public MainWindowFixture {
  protected:
-  AppSettings StartSettings() const override { return testing::LongLeadJob().settings; }
+  AppSettings StartSettings() const override { return LongLeadJob().settings; }
   void SetUp() override {
     MainWindowFixture::SetUp();
     ASSERT_EQ(EnsureSheetPrinter(), "") << GetLastError();
-    const JobEntry job = testing::LongLeadJob();
+    const JobEntry job = LongLeadJob();
     EnterJob(job.helixAngle, job.normalPitch, job.teeth);
     Click(IDC_SOLVE_BUTTON);
     ASSERT_FALSE(ProgramSolveSession().results.empty());
@@ -137,7 +137,7 @@ TEST_F(PrintJob, PrintsOnePageOfTheShownResultOnlyWhenConfirmed) {
     std::string page;  // once the spooler has written it
     for (int i = 0; i < (confirm ? 100 : 5) && page.find("%%EOF") == std::string::npos;
          ++i, Sleep(100)) {
-      page = testing::FileBytes(kOutput);
+      page = FileBytes(kOutput);
     }
     if (!confirm) {
       EXPECT_EQ(page, "");
@@ -156,4 +156,4 @@ TEST_F(PrintJob, PrintsOnePageOfTheShownResultOnlyWhenConfirmed) {
 }
 
 }  // namespace
-}  // namespace corvanta
+}  // namespace corvanta::testing
