@@ -1,9 +1,5 @@
 // The numeric fields of the real window: the key filter, Tab, every other
 // way their text can change, and when "&Solve" may be pressed.
-#include <gtest/gtest.h>
-
-#include <functional>
-
 #include "app/numeric_field.h"
 #include "tests/app/window_fixture.h"
 #include "window_model/solve_session.h"

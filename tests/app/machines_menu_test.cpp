@@ -2,13 +2,6 @@
 // test's own: a machine saved through its dialog, the title that names it,
 // the popup's items, choosing one, replacing one and deleting one, each as
 // the operator does it.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "tests/app/dialog_answer.h"
 #include "tests/app/window_fixture.h"
 
 namespace corvanta::testing {
@@ -19,11 +12,7 @@ constexpr char kProgram[] = "Corvanta To Hob A Helical Gear";
 class MachinesMenuTest : public OwnSettingsFolderFixture {
  protected:
   MachinesMenuTest() : OwnSettingsFolderFixture("corvanta-machines-menu") {}
-  std::string Title() const {
-    char text[256] = "";
-    GetWindowTextA(window_, text, sizeof text);
-    return text;
-  }
+  std::string Title() const { return Caption(window_); }
   HMENU Popup() const { return GetSubMenu(GetMenu(window_), 1); }
   // The popup as it opens: its items' texts, "*" before a checked one.
   std::vector<std::string> Items() {
@@ -38,24 +27,25 @@ class MachinesMenuTest : public OwnSettingsFolderFixture {
     return items;
   }
   // "Save As Machine ..." with `name` typed over the name offered (which is
-  // returned), a replacement confirmed or not.
+  // returned), a replacement confirmed or not; a refusal's text in refusal_.
   std::string SaveAs(const std::string& name, bool replace = true) {
-    std::string offered;
-    DialogAnswer dialog(L"Save As Machine", [&](HWND box) {
+    std::string offered = "(no dialog)";
+    Items();
+    MenuAnswering(IDM_SAVE_AS_MACHINE, [&](HWND box) {
+      if (Caption(box) == "Machines") return replace ? IDYES : IDNO;
+      if (Caption(box) == "Info") {
+        refusal_ = MessageText(box);
+        return IDOK;
+      }
       char text[128] = "";
       GetDlgItemTextA(box, IDC_MACHINE_NAME, text, sizeof text);
       offered = text;
       SetDlgItemTextA(box, IDC_MACHINE_NAME, name.c_str());
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return IDOK;
     });
-    DialogAnswer ask(L"Machines", [replace](HWND box) {
-      PostMessageW(box, WM_COMMAND, replace ? IDYES : IDNO, 0);
-    });
-    Items();
-    Menu(IDM_SAVE_AS_MACHINE);
-    EXPECT_TRUE(dialog.Found());
     return offered;
   }
+  std::string refusal_;
 };
 
 TEST_F(MachinesMenuTest, SaveChooseReplaceAndDeleteMachines) {
@@ -81,18 +71,14 @@ TEST_F(MachinesMenuTest, SaveChooseReplaceAndDeleteMachines) {
   // title back to its saved values; "no" leaves the machine as it was.
   ClickSpinner(IDC_GEAR_STOCK_SPINNER_FIRST + 100 - 16, true);
   EXPECT_EQ(Title(), std::string(kProgram) + " - Mill 2 (changed)");
-  SaveAs("MILL 2", false);
+  EXPECT_EQ(SaveAs("MILL 2", false), "Mill 2");
   EXPECT_EQ(Title(), std::string(kProgram) + " - Mill 2 (changed)");
-  SaveAs("MILL 2", true);
+  EXPECT_EQ(SaveAs("MILL 2", true), "Mill 2");
   EXPECT_EQ(Title(), std::string(kProgram) + " - Mill 2");
 
   // Deleted after saying yes: no machine current, the other one kept.
-  {
-    DialogAnswer ask(L"Machines", [](HWND box) { PostMessageW(box, WM_COMMAND, IDYES, 0); });
-    Items();
-    Menu(IDM_DELETE_MACHINE);
-    EXPECT_TRUE(ask.Found());
-  }
+  Items();
+  MenuAnswering(IDM_DELETE_MACHINE, [](HWND) { return IDYES; });
   EXPECT_EQ(Title(), kProgram);
   EXPECT_EQ(Items(),
             (std::vector<std::string>{"Hob && Co", "", "Save As Machine ...", "Delete Machine"}));
@@ -100,17 +86,8 @@ TEST_F(MachinesMenuTest, SaveChooseReplaceAndDeleteMachines) {
 
 // A name the file could not keep is refused in one box, and nothing saved.
 TEST_F(MachinesMenuTest, ABadNameIsRefused) {
-  std::string refusal;
-  {
-    DialogAnswer box(L"Info", [&refusal](HWND dialog) {
-      char text[512] = "";
-      GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
-      refusal = text;
-      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
-    SaveAs("[Settings]");
-  }
-  EXPECT_EQ(refusal.rfind("The name ", 0), 0u) << refusal;
+  EXPECT_EQ(SaveAs("[Settings]"), "");
+  EXPECT_EQ(refusal_.rfind("The name ", 0), 0u) << refusal_;
   EXPECT_EQ(Title(), kProgram);
   EXPECT_EQ(Items().size(), 2u);
 }

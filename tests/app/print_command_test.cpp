@@ -3,15 +3,9 @@
 // printer. The printed page is copied to printed_sheet.ps for the CTest PNG
 // step, and the screen's lead line and the narrow formula lines as composed
 // to printed_sheet.lines, which that step looks for in the page's text.
-#include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <winspool.h>
-
-#include <filesystem>
-#include <fstream>
-#include <set>
 
 #include "app/win32_controls.h"
 #include "print/setup_sheet.h"
@@ -22,7 +16,7 @@
 #include "window_model/sheet_inputs.h"
 #include "window_model/solve_session.h"
 
-namespace corvanta {
+namespace corvanta::testing {
 namespace {
 
 constexpr const wchar_t* kPrinter = L"Corvanta Sheet PostScript";
@@ -92,70 +86,41 @@ std::vector<std::string> NarrowLines(const std::vector<SheetRun>& runs) {
   return lines;
 }
 
-std::string ReadOutput() {
-  std::ifstream in(std::filesystem::path(kOutput), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // How many of the lock set's controls and menu bar items are enabled.
 size_t EnabledCount(HWND window) {
   size_t enabled = 0;
   for (ControlId id : ControlLockSet()) enabled += IsWindowEnabled(GetDlgItem(window, id)) != 0;
   for (UINT item = 0; item < 4; ++item)
-    enabled += testing::MenuItemEnabled(GetMenu(window), item, MF_BYPOSITION);
+    enabled += MenuItemEnabled(GetMenu(window), item, MF_BYPOSITION);
   return enabled;
-}
-
-// The dialogs one print showed, each answered OK (the printer dialog
-// cancelled when so asked), and whether the window was locked while the
-// first was open.
-std::vector<std::wstring> captions;
-bool cancelPrinting = false, lockedWhileOpen = false;
-HWND testWindow = nullptr;
-std::set<HWND> answered;
-
-BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
-  wchar_t name[64] = {}, caption[512] = {};
-  GetClassNameW(window, name, 64);
-  if (std::wstring(name) != L"#32770" || !IsWindowVisible(window) ||
-      !answered.insert(window).second) {
-    return TRUE;
-  }
-  if (captions.empty()) lockedWhileOpen = EnabledCount(testWindow) == 0;
-  GetWindowTextW(window, caption, 512);
-  captions.push_back(caption);
-  const bool cancel = captions.back() == L"Print" && cancelPrinting;
-  PostMessageW(window, WM_COMMAND, cancel ? IDCANCEL : IDOK, 0);
-  return TRUE;
 }
 
 // The real window with the first result of a job with a lead over 1000
 // inches shown.
-class PrintJob : public testing::MainWindowFixture {
+class PrintJob : public MainWindowFixture {
  protected:
-  AppSettings StartSettings() const override { return testing::LongLeadJob().settings; }
+  AppSettings StartSettings() const override { return LongLeadJob().settings; }
   void SetUp() override {
     MainWindowFixture::SetUp();
     ASSERT_EQ(EnsureSheetPrinter(), "") << GetLastError();
-    const JobEntry job = testing::LongLeadJob();
+    const JobEntry job = LongLeadJob();
     EnterJob(job.helixAngle, job.normalPitch, job.teeth);
     Click(IDC_SOLVE_BUTTON);
     ASSERT_FALSE(ProgramSolveSession().results.empty());
-    testWindow = window_;
     DeleteFileW(kOutput);
   }
 
-  // "Print ..." with every dialog it opens answered.
-  void Print(bool cancel) {
-    captions.clear();
-    cancelPrinting = cancel;
-    lockedWhileOpen = false;
-    answered.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-      EnumThreadWindows(GetCurrentThreadId(), AnswerDialog, 0);
+  // "Print ..." with every dialog it opens answered OK, or the printer
+  // dialog cancelled: their captions, and whether the window was locked
+  // while the first was open.
+  std::vector<std::string> Print(bool cancel, bool* locked) {
+    std::vector<std::string> captions;
+    MenuAnswering(IDM_PRINT, [&](HWND dialog) {
+      if (captions.empty()) *locked = EnabledCount(window_) == 0;
+      captions.push_back(Caption(dialog));
+      return captions.back() == "Print" && cancel ? IDCANCEL : IDOK;
     });
-    Menu(IDM_PRINT);
-    KillTimer(nullptr, timer);
+    return captions;
   }
 };
 
@@ -165,14 +130,14 @@ TEST_F(PrintJob, PrintsOnePageOfTheShownResultOnlyWhenConfirmed) {
   const size_t unlocked = ControlLockSet().size() + 4;
   for (const bool confirm : {false, true}) {
     SCOPED_TRACE(confirm);
-    Print(!confirm);
-    EXPECT_EQ(captions, std::vector<std::wstring>{L"Print"});
-    EXPECT_TRUE(lockedWhileOpen);
+    bool locked = false;
+    EXPECT_EQ(Print(!confirm, &locked), std::vector<std::string>{"Print"});
+    EXPECT_TRUE(locked);
     EXPECT_EQ(EnabledCount(window_), unlocked);
     std::string page;  // once the spooler has written it
     for (int i = 0; i < (confirm ? 100 : 5) && page.find("%%EOF") == std::string::npos;
          ++i, Sleep(100)) {
-      page = ReadOutput();
+      page = FileBytes(kOutput);
     }
     if (!confirm) {
       EXPECT_EQ(page, "");
@@ -191,4 +156,4 @@ TEST_F(PrintJob, PrintsOnePageOfTheShownResultOnlyWhenConfirmed) {
 }
 
 }  // namespace
-}  // namespace corvanta
+}  // namespace corvanta::testing

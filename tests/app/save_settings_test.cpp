@@ -1,49 +1,12 @@
 // "Save Settings" of the real window, under Wine, into a data folder of the
 // test's own: a save that cannot write says why in one box and the window
 // keeps its values; a good save shows nothing.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "tests/app/window_fixture.h"
 
-namespace corvanta {
+namespace corvanta::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The texts of the message boxes one command opened, each answered OK.
-std::vector<std::string> boxTexts;
-
-BOOL CALLBACK CollectText(HWND child, LPARAM text) {
-  char name[32] = "", line[1024] = "";
-  GetClassNameA(child, name, sizeof name);
-  GetWindowTextA(child, line, sizeof line);
-  if (std::string(name) == "Static" && line[0] != '\0')
-    *reinterpret_cast<std::string*>(text) = line;
-  return TRUE;
-}
-
-BOOL CALLBACK AnswerBox(HWND window, LPARAM) {
-  char name[32] = "";
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-  std::string text;
-  EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&text));
-  boxTexts.push_back(text);
-  // Answered at once: the next timer tick must not count it twice.
-  SendMessageW(window, WM_COMMAND, IDOK, 0);
-  return TRUE;
-}
-
-std::string FileBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Makes a file unchangeable from outside Windows (chattr +i) and undoes it.
 // Wine starts the Unix command but gives no handle to wait on, so each
@@ -95,7 +58,7 @@ class ImmutableFile {
   bool applied_ = false;
 };
 
-class SaveSettingsCommand : public testing::OwnSettingsFolderFixture {
+class SaveSettingsCommand : public OwnSettingsFolderFixture {
  protected:
   SaveSettingsCommand() : OwnSettingsFolderFixture("corvanta-save-settings") {}
 
@@ -104,13 +67,12 @@ class SaveSettingsCommand : public testing::OwnSettingsFolderFixture {
   // "Save Settings" chosen from the menu, with every box it opens answered:
   // their texts.
   std::vector<std::string> Save() {
-    boxTexts.clear();
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
-      EnumThreadWindows(GetCurrentThreadId(), AnswerBox, 0);
+    std::vector<std::string> texts;
+    MenuAnswering(IDM_SAVE_SETTINGS, [&texts](HWND box) {
+      texts.push_back(MessageText(box));
+      return IDOK;
     });
-    Menu(IDM_SAVE_SETTINGS);
-    KillTimer(nullptr, timer);
-    return boxTexts;
+    return texts;
   }
 };
 
@@ -191,4 +153,4 @@ TEST_F(LongFeedConstant, IsShownTakenAndSavedWhole) {
 }
 
 }  // namespace
-}  // namespace corvanta
+}  // namespace corvanta::testing

@@ -3,10 +3,6 @@
 // "C: " line is empty), the workers' progress texts, and the window closed
 // while a search runs. (A Solve command for a job the validation refuses is
 // tested on the in-memory controls, which run under Wine too.)
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <chrono>
 
 #include "app/win32_controls.h"
@@ -51,9 +47,6 @@ TEST_F(SolveSessionTest, SolveShowsTheResultStepsToBothEndsAndKeepsItAcrossPages
   SolveSmallJob();
   EXPECT_EQ(Text(IDC_C_LINE), "C: 2279/70");
   EXPECT_EQ(Text(IDC_FEED_ERROR_LINE), "Feed Error: -0.000000066263");
-  for (int id : kResultTexts) EXPECT_NE(Text(id), "") << id;
-  EXPECT_TRUE(Visible(IDC_RESULT_SELECTOR) && Visible(IDC_RESULT_CAPTION));
-  EXPECT_EQ(ProgramSolveSession().results.size(), 6u);
   EXPECT_FALSE(Enabled(IDC_SOLVE_BUTTON));  // until the next validation
 
   // Six clicks up, the last one past the end (a beep, the last result

@@ -2,13 +2,7 @@
 // window's rules, the native tests and the command-line solver rest on.
 #include "app/win32_controls.h"
 
-#include <windows.h>
-
-#include <commctrl.h>
-
-#include "app/main_window.h"
-#include "app/window_state.h"
-#include "settings/app_settings.h"
+#include "tests/app/window_fixture.h"
 #include "tests/support/control_access_contract.h"
 
 namespace corvanta::testing {
@@ -17,23 +11,12 @@ namespace corvanta::testing {
 // in the test's own process.
 class Win32Harness {
  public:
-  Win32Harness() = default;
-  Win32Harness(const Win32Harness&) = delete;
-  Win32Harness& operator=(const Win32Harness&) = delete;
-  ~Win32Harness() {
-    if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
-    MSG message;  // the window's quit message is not for the test runner
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) continue;
-  }
+  ~Win32Harness() { CloseMainWindow(window_); }
   bool Start() {
     state_.startSettings = DefaultAppSettings();
-    state_.beepListener = [](unsigned) {};
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterMainWindowClass(instance);
-    window_ = CreateMainWindow(instance, state_);
-    if (window_ == nullptr) return false;
+    window_ = OpenMainWindow(state_);
     controls_ = Win32Controls(window_);
-    return true;
+    return window_ != nullptr;
   }
   ControlAccess& controls() { return controls_; }
   void Choose(ControlId list, int row) {

@@ -3,13 +3,6 @@
 // one without Segoe UI (stock_prefix_captions.sh runs the WindowCaptions
 // cases there). Each caption's text extent, in the font its control wears,
 // fits the control's box.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
-#include <iostream>
-#include <string>
-
 #include "app/font_fitting.h"
 #include "tests/app/window_fixture.h"
 
@@ -84,8 +77,6 @@ TEST_F(WindowCaptions, FitInTheirFace) {
 
   const LOGFONTW main = LogicalFont(FontOf(Item(IDC_HOB_THREADS_LABEL)));
   const LOGFONTW narrow = LogicalFont(FontOf(Item(IDC_NORMAL_DIAMETRAL_PITCH_LABEL)));
-  std::cout << "captions in \"" << Narrow(main.lfFaceName) << "\", height " << main.lfHeight
-            << "\n";
   HDC dc = GetDC(window_);
   if (FontFaceExists(dc, kWindowFace) || main.lfHeight == kWindowFontHeight) {
     EXPECT_STREQ(main.lfFaceName, kWindowFace);

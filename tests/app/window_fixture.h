@@ -11,6 +11,9 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,12 +30,48 @@ inline bool MenuItemEnabled(HMENU menu, UINT item, UINT by) {
   return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
+inline std::string FileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A message box's text; a window's caption.
+inline std::string MessageText(HWND box) {
+  char text[512] = "";
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
+}
+inline std::string Caption(HWND window) {
+  char text[256] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+inline std::vector<unsigned>& Beeps() {  // heard since the window opened
+  static std::vector<unsigned> beeps;
+  return beeps;
+}
+
+// The main window as the program makes it, from `state`, shown; its sounds
+// go to Beeps().
+inline HWND OpenMainWindow(WindowState& state) {
+  Beeps().clear();
+  state.beepListener = [](unsigned type) { Beeps().push_back(type); };
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  RegisterMainWindowClass(instance);
+  HWND window = CreateMainWindow(instance, state);
+  if (window != nullptr) ShowWindow(window, SW_SHOW);
+  return window;
+}
+
+inline void CloseMainWindow(HWND window) {
+  if (window != nullptr && IsWindow(window)) DestroyWindow(window);
+  MSG message;  // the window's quit message is not for the test runner
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) continue;
+}
+
 class MainWindowFixture : public ::testing::Test {
  public:
-  static std::vector<unsigned>& Beeps() {  // heard since SetUp
-    static std::vector<unsigned> beeps;
-    return beeps;
-  }
   HWND Item(int id) const { return GetDlgItem(window_, id); }
   std::string Text(int id) const {
     char buffer[1024] = "";
@@ -52,22 +91,13 @@ class MainWindowFixture : public ::testing::Test {
 
  protected:
   void SetUp() override {
-    Beeps().clear();
     state_.startSettings = StartSettings();
-    state_.beepListener = [](unsigned type) { Beeps().push_back(type); };
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterMainWindowClass(instance);
-    window_ = CreateMainWindow(instance, state_);
+    window_ = OpenMainWindow(state_);
     ASSERT_NE(window_, nullptr);
-    ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
     Pump();
   }
-  void TearDown() override {
-    if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
-    MSG message;  // the window's quit message is not for the test runner
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) continue;
-  }
+  void TearDown() override { CloseMainWindow(window_); }
   virtual AppSettings StartSettings() const { return DefaultAppSettings(); }
 
   void Pump() const {
@@ -136,6 +166,30 @@ class MainWindowFixture : public ::testing::Test {
   void Menu(int command) {
     SendMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     Pump();
+  }
+  // `command` from the menu, each dialog it opens handed once to `answer`,
+  // which may read it or fill it in and gives the button to press. A timer
+  // of this thread finds the dialogs: their own message loops run it.
+  void MenuAnswering(int command, std::function<int(HWND)> answer) {
+    static std::function<int(HWND)> current;
+    static std::set<HWND> answered;
+    current = std::move(answer);
+    answered.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+      EnumThreadWindows(
+          GetCurrentThreadId(),
+          [](HWND window, LPARAM) {
+            char name[16] = "";
+            GetClassNameA(window, name, sizeof name);
+            if (std::string(name) == "#32770" && IsWindowVisible(window) &&
+                answered.insert(window).second)
+              PostMessageW(window, WM_COMMAND, current(window), 0);
+            return TRUE;
+          },
+          0);
+    });
+    Menu(command);
+    KillTimer(nullptr, timer);
   }
   // A click on a spinner's arrow: up (right for a horizontal one) or down.
   void ClickSpinner(int spinner, bool up) {

@@ -11,18 +11,6 @@ exact values far below the last digit shown (its C carries 1e-110 more).
     golden_texts.py           prints each text with the test file that holds it
     golden_texts.py --check   and fails (status 1) when a test file does not
                               hold one of them verbatim in a string literal
-
-The formulas, in the program's words:
-    index train ratio Y = (index P1 x P2) / (index Q1 x Q2)
-    C solves Ki T C / (C N + s) = Y, so C = s Y / (Ki T - N Y)
-    feed train ratio F = (feed P1 x P2) / (feed Q1 x Q2)
-    wanted feed ratio = (pi / Pn) / (C Kf) / sin(helix)
-    feed error = F - wanted feed ratio (shown signed, stored as its size)
-    actual feed A = (pi / Pn) / (C sin(helix)); along the helix A / cos(helix)
-    lead L = C F Kf N; lead error = L - (pi / Pn) / sin(helix) x N
-The "C: " line shows C as a reduced fraction when some k up to 9999 makes
-C, Ki T C, C N + s and their quotients by the index gears whole, and
-nothing otherwise.
 """
 
 import decimal

@@ -2,16 +2,13 @@
 // scripted platform.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
-#include <functional>
 #include <new>
 #include <thread>
 #include <vector>
 
 #include "numeric/number_text.h"
 #include "resources/resource.h"
-#include "search/thread_platform.h"
 #include "tests/support/scripted_platform.h"
 #include "tests/support/window_job.h"
 #include "window_model/control_roles.h"
