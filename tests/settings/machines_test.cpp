@@ -233,8 +233,9 @@ TEST_P(MachinesTest, ThirtyTwoMachinesAtMost) {
   EXPECT_EQ(Values(full.machines[6].values), Values(kLathe));
 }
 
-// A file so large that saving a machine could cut it down to that
-// machine alone is refused, whole.
+// A file so large that saving a machine could cut it down (losing the
+// lines a start does not read, such as the shop's own notes) is refused,
+// whole.
 TEST_P(MachinesTest, AFileNearTheSizeLimitIsRefusedWhole) {
   const std::string big =
       "[Settings]\r\nIndex Constant=48\r\n;" + std::string(kProfileFileLimit - 2000, 'x') + "\r\n";
