@@ -52,20 +52,5 @@ TEST(JobFields, SavedAndPrintedTextsKeepAllThatTheFieldHolds) {
   }
 }
 
-// corvanta-solve takes each field by its option: no two may share one.
-TEST(JobFields, OptionsAndLabelsTellTheFieldsApart) {
-  std::vector<std::string> options = {kNumberOfTeethField.option, kHobThreadsField.option};
-  std::vector<std::string> labels = {kNumberOfTeethField.label, kHobThreadsField.label};
-  for (const JobField& field : kJobFields) {
-    options.push_back(field.option);
-    labels.push_back(field.label);
-  }
-  for (std::vector<std::string>* names : {&options, &labels}) {
-    std::sort(names->begin(), names->end());
-    EXPECT_EQ(std::adjacent_find(names->begin(), names->end()), names->end());
-  }
-  for (const std::string& option : options) EXPECT_EQ(option.rfind("--", 0), 0u) << option;
-}
-
 }  // namespace
 }  // namespace corvanta
