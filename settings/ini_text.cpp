@@ -121,6 +121,23 @@ bool EndsAtLineStart(std::string_view text) {
   return text.size() == ContentStart(text) || text.back() == '\n' || text.back() == '\r';
 }
 
+// `text` with the lines of the sections `keep` takes (by name) and, if
+// `keepLeading`, the lines before the first section; the byte-order mark
+// stays.
+template <typename Keep>
+std::string KeptLines(std::string_view text, bool keepLeading, Keep keep) {
+  std::string out(text.substr(0, ContentStart(text)));
+  bool keeping = keepLeading;
+  for (std::size_t pos = ContentStart(text); pos < text.size();) {
+    const Line line = LineAt(text, pos);
+    pos = line.next;
+    const Entry e = Classify(TextOf(text, line));
+    if (e.kind == LineKind::kSection) keeping = keep(e.name);
+    if (keeping) out.append(text.substr(line.begin, line.next - line.begin));
+  }
+  return out;
+}
+
 }  // namespace
 
 std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
@@ -167,16 +184,8 @@ std::vector<std::string> ProfileSectionNames(std::string_view text) {
 }
 
 std::string WithoutProfileSection(std::string_view text, std::string_view section) {
-  std::string out(text.substr(0, ContentStart(text)));
-  bool dropping = false;
-  for (std::size_t pos = ContentStart(text); pos < text.size();) {
-    const Line line = LineAt(text, pos);
-    pos = line.next;
-    const Entry e = Classify(TextOf(text, line));
-    if (e.kind == LineKind::kSection) dropping = SameName(e.name, section);
-    if (!dropping) out.append(text.substr(line.begin, line.next - line.begin));
-  }
-  return out;
+  return KeptLines(text, true,
+                   [section](std::string_view name) { return !SameName(name, section); });
 }
 
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
@@ -226,22 +235,6 @@ bool ReadByTheProgram(std::string_view section) {
           SameName(section.substr(0, kMachineSectionPrefix.size()), kMachineSectionPrefix));
 }
 
-// `text` with only the lines of the sections a start reads.
-std::string ProgramSections(std::string_view text) {
-  std::string out(text.substr(0, ContentStart(text)));
-  bool keeping = false;
-  for (std::size_t pos = ContentStart(text); pos < text.size();) {
-    const Line line = LineAt(text, pos);
-    pos = line.next;
-    const Entry e = Classify(TextOf(text, line));
-    if (e.kind == LineKind::kSection) keeping = ReadByTheProgram(e.name);
-    if (!keeping) continue;
-    out.append(text.substr(line.begin, line.next - line.begin));
-    if (line.next == line.end) out.append(kLineEnd);  // the file's last line
-  }
-  return out;
-}
-
 }  // namespace
 
 std::optional<std::string> SavedProfileText(std::string_view text, std::string_view section,
@@ -254,7 +247,7 @@ std::optional<std::string> SavedProfileText(std::string_view text, std::string_v
 
 std::optional<std::string> CutProfileText(std::string_view text, std::string_view section,
                                           const std::vector<ProfileEntry>& entries) {
-  std::string kept = WithEntries(ProgramSections(text), section, entries);
+  std::string kept = WithEntries(KeptLines(text, false, ReadByTheProgram), section, entries);
   if (kept.size() <= kProfileFileLimit) return kept;
   std::string alone = WithEntries("", section, entries);
   if (alone.size() <= kProfileFileLimit) return alone;
