@@ -1,8 +1,5 @@
 #include "advice/advice_rows.h"
 
-#include <algorithm>
-#include <numeric>
-
 #include "results/result_rows.h"
 #include "search/order_results.h"
 
@@ -66,23 +63,18 @@ AdviceListRow MakeAdviceListRow(std::size_t rank, const AdviceRow& row, const Di
 
 std::vector<std::size_t> SortedAdviceOrder(const std::vector<AdviceListRow>& rows,
                                            AdviceColumn column, bool descending) {
-  std::vector<std::size_t> order(rows.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  std::sort(order.begin(), order.end(),
-            [&](std::size_t a, std::size_t b) { return rows[a].rank < rows[b].rank; });
-  if (column == AdviceColumn::kAdded) {
-    if (descending) std::reverse(order.begin(), order.end());
-    return order;
-  }
   const auto k = static_cast<std::size_t>(column);
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    const std::optional<Decimal100>& x = rows[a].keys[k];
-    const std::optional<Decimal100>& y = rows[b].keys[k];
-    if (!x || !y) return x.has_value() && !y.has_value();
-    const int sign = CompareNumbers(*x, *y);
-    return descending ? sign > 0 : sign < 0;
-  });
-  return order;
+  // Stocks without results sort last whichever way the list runs.
+  return SortedOrder(
+      rows.size(), [&](std::size_t r) { return rows[r].rank; }, column == AdviceColumn::kAdded,
+      descending,
+      [&](std::size_t a, std::size_t b) {
+        const std::optional<Decimal100>& x = rows[a].keys[k];
+        const std::optional<Decimal100>& y = rows[b].keys[k];
+        if (!x || !y) return x.has_value() && !y.has_value();
+        const int sign = CompareNumbers(*x, *y);
+        return descending ? sign > 0 : sign < 0;
+      });
 }
 
 std::string AdviceTabText(const std::vector<AdviceListRow>& rows,

@@ -1,8 +1,5 @@
 #include "results/result_rows.h"
 
-#include <algorithm>
-#include <numeric>
-
 #include "numeric/number_text.h"
 #include "search/train_ratio.h"
 
@@ -99,22 +96,14 @@ const Decimal100& ResultSortKey(const ResultRow& row, ResultColumn column) {
 
 std::vector<std::size_t> SortedRowOrder(const std::vector<ResultRow>& rows, ResultColumn column,
                                         bool descending) {
-  std::vector<std::size_t> order(rows.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  // Sorted by the number, then stable by the key: equal keys keep the
-  // Solve's order whichever way the list runs.
-  std::sort(order.begin(), order.end(),
-            [&](std::size_t a, std::size_t b) { return rows[a].number < rows[b].number; });
-  if (column == ResultColumn::kNumber) {
-    if (descending) std::reverse(order.begin(), order.end());
-    return order;
-  }
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    const Decimal100& x = ResultSortKey(rows[a], column);
-    const Decimal100& y = ResultSortKey(rows[b], column);
-    return descending ? y < x : x < y;
-  });
-  return order;
+  return SortedOrder(
+      rows.size(), [&](std::size_t k) { return rows[k].number; }, column == ResultColumn::kNumber,
+      descending,
+      [&](std::size_t a, std::size_t b) {
+        const Decimal100& x = ResultSortKey(rows[a], column);
+        const Decimal100& y = ResultSortKey(rows[b], column);
+        return descending ? y < x : x < y;
+      });
 }
 
 std::string ResultsTabText(const std::vector<ResultRow>& rows,

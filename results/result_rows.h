@@ -9,8 +9,10 @@
 #ifndef CORVANTA_RESULTS_RESULT_ROWS_H
 #define CORVANTA_RESULTS_RESULT_ROWS_H
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,26 @@ const Decimal100& ResultSortKey(const ResultRow& row, ResultColumn column);
 
 std::vector<std::size_t> SortedRowOrder(const std::vector<ResultRow>& rows, ResultColumn column,
                                         bool descending);
+
+// The order of a list's rows for a click on a column head, for any list of
+// rows: positions 0 to count - 1 by `rank` (the Solve's order), reversed
+// when `byRankOnly` and `descending`; otherwise then stably by `before`,
+// which sorts the way the list runs, so that equal keys keep the Solve's
+// order either way.
+template <typename Rank, typename Before>
+std::vector<std::size_t> SortedOrder(std::size_t count, Rank rank, bool byRankOnly, bool descending,
+                                     Before before) {
+  std::vector<std::size_t> order(count);
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::sort(order.begin(), order.end(),
+            [&](std::size_t a, std::size_t b) { return rank(a) < rank(b); });
+  if (byRankOnly) {
+    if (descending) std::reverse(order.begin(), order.end());
+    return order;
+  }
+  std::stable_sort(order.begin(), order.end(), before);
+  return order;
+}
 
 // The column heads and then rows[order[0]], rows[order[1]], ..., one line
 // each, cells separated by tabs, each line ended by CR LF (the clipboard's
