@@ -12,11 +12,17 @@
 namespace corvanta {
 namespace {
 
+// An item for every machine the file may hold.
+static_assert(IDM_MACHINE_LIMIT - IDM_MACHINE_FIRST == kMachineCountLimit);
+
 constexpr int kTitleLength = 100;
 constexpr int kNameChars = 64;  // more than a name may have, so a long one is refused, not cut
 
+// The saved machines, read from the file now and kept for the title.
 MachineList Machines(HWND window) {
-  return LoadMachines(SystemProfileStore(), WindowStateOf(window)->settingsDataFolder);
+  WindowState& state = *WindowStateOf(window);
+  state.machines = LoadMachines(SystemProfileStore(), state.settingsDataFolder);
+  return *state.machines;
 }
 
 // One box for a failure, with the system's reason.
@@ -59,6 +65,7 @@ INT_PTR CALLBACK NameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 void OnMachinesPopup(HWND window, HMENU popup) {
   while (GetMenuItemCount(popup) > 2) DeleteMenu(popup, 0, MF_BYPOSITION);
   const MachineList list = Machines(window);
+  UpdateMachineTitle(window);  // the file may have changed since it was read
   const std::vector<MachineMenuItem> items = MachineMenuItems(list);
   UINT position = 0;
   for (const MachineMenuItem& item : items) {
@@ -76,10 +83,14 @@ void OnChooseMachine(HWND window, int k) {
   if (k < 0 || static_cast<std::size_t>(k) >= list.machines.size()) return;
   const Machine& machine = list.machines[static_cast<std::size_t>(k)];
   Win32Controls controls(window);
+  // The title follows once, when all 157 values are in.
+  WindowStateOf(window)->choosingMachine = true;
   ShowMachineValues(controls, machine.values);
+  WindowStateOf(window)->choosingMachine = false;
   ShowProblem(window, "The machine was not made current: ",
               SetCurrentMachine(machine.name, SystemProfileStore(),
                                 WindowStateOf(window)->settingsDataFolder));
+  Machines(window);
   UpdateMachineTitle(window);
 }
 
@@ -101,6 +112,7 @@ void OnSaveAsMachine(HWND window) {
   ShowProblem(window, "The machine was not saved: ",
               SaveMachine(name.typed, ReadSettingsFields(Win32Controls(window)),
                           SystemProfileStore(), WindowStateOf(window)->settingsDataFolder));
+  Machines(window);
   UpdateMachineTitle(window);
 }
 
@@ -111,14 +123,18 @@ void OnDeleteMachine(HWND window) {
   if (!Ask(window, "Delete the machine \"" + name + "\"?")) return;
   ShowProblem(window, "The machine was not deleted: ",
               DeleteMachine(name, SystemProfileStore(), WindowStateOf(window)->settingsDataFolder));
+  Machines(window);
   UpdateMachineTitle(window);
 }
 
 void UpdateMachineTitle(HWND window) {
+  const WindowState& state = *WindowStateOf(window);
+  if (state.choosingMachine) return;
   wchar_t program[kTitleLength] = L"";
   LoadStringW(GetModuleHandleW(nullptr), IDS_APP_TITLE, program, kTitleLength);
+  const MachineList list = state.machines ? *state.machines : Machines(window);
   const std::wstring title =
-      MachineWindowTitle(program, Machines(window), ReadSettingsFields(Win32Controls(window)));
+      MachineWindowTitle(program, list, ReadSettingsFields(Win32Controls(window)));
   SetWindowTextW(window, title.c_str());
 }
 

@@ -15,6 +15,7 @@
 #include "app/posted_texts.h"
 #include "app/window_fonts.h"
 #include "settings/app_settings.h"
+#include "settings/machines.h"
 #include "settings/settings_location.h"
 
 namespace corvanta {
@@ -36,6 +37,11 @@ struct WindowState {
   bool resultOnDisplay = false;  // ControlAccess::ResultOnDisplay
   PostedTexts postedTexts;       // from the search workers, for the window's thread
   std::map<int, HWND> children;  // the child controls by identifier, once made
+  // The saved machines as last read from the settings file: read again when
+  // the Machines menu opens and after each of its commands, not at every
+  // edit that the title follows (machines_menu.cpp).
+  std::optional<MachineList> machines;
+  bool choosingMachine = false;  // the chosen machine's values going in
 };
 
 // Bytes of the window class's extra memory that hold the state's address.
