@@ -4,9 +4,9 @@
 
 #include "app/win32_controls.h"
 #include "print/win32_print_job.h"
-#include "window_model/print_lock.h"
 #include "window_model/result_display.h"
 #include "window_model/sheet_inputs.h"
+#include "window_model/window_lock.h"
 
 namespace corvanta {
 

@@ -11,6 +11,7 @@
 #include "window_model/read_job.h"
 #include "window_model/result_list.h"
 #include "window_model/validate_inputs.h"
+#include "window_model/window_lock.h"
 
 namespace corvanta {
 
@@ -55,11 +56,6 @@ std::vector<AdviceListRow> ListRows(const ControlAccess& controls, const AdviceO
   return rows;
 }
 
-void Lock(ControlAccess& controls) {
-  EnableMenuBar(controls, false);
-  for (ControlId id : ControlLockSet()) controls.Enable(id, false);
-}
-
 void Unlock(ControlAccess& controls) {
   const ControlUpdate unlock(controls);
   EnableMenuBar(controls, true);
@@ -84,7 +80,7 @@ AdviceOutcome AdviseCommand(ControlAccess& controls, SolvePlatform& platform,
   session.control.stopRequested.store(false, std::memory_order_relaxed);
   session.advice.clear();
   FillList(controls, session);
-  Lock(controls);
+  LockWindow(controls);
   const bool pairs = controls.IsChecked(IDC_PAIRS_TOO);
   const unsigned processors = UsableProcessors(platform.LogicalProcessorCount());
   const AdviceJob advice{*job, *display, ReadStockGears(controls), session.method, processors};

@@ -12,6 +12,7 @@
 #include "window_model/read_job.h"
 #include "window_model/result_display.h"
 #include "window_model/validate_inputs.h"
+#include "window_model/window_lock.h"
 
 namespace corvanta {
 
@@ -21,8 +22,7 @@ SolveOutcome RunSolve(ControlAccess& controls, SolvePlatform& platform, SolveSes
   SolveOutcome outcome;
   outcome.ran = true;
 
-  EnableMenuBar(controls, false);
-  for (ControlId id : ControlLockSet()) controls.Enable(id, false);
+  LockWindow(controls);
   // The results of any earlier Solve are gone: only this one's can be shown.
   controls.SetResultOnDisplay(false);
   std::vector<SolveResult>().swap(session.results);

@@ -1,21 +1,18 @@
-#include "window_model/print_lock.h"
+#include "window_model/window_lock.h"
 
 #include "window_model/control_roles.h"
 #include "window_model/menu_bar.h"
 
 namespace corvanta {
 
-namespace {
-
-void SetLocked(ControlAccess& controls, bool locked) {
-  EnableMenuBar(controls, !locked);
-  for (ControlId id : ControlLockSet()) controls.Enable(id, !locked);
+void LockWindow(ControlAccess& controls) {
+  EnableMenuBar(controls, false);
+  for (ControlId id : ControlLockSet()) controls.Enable(id, false);
 }
 
-}  // namespace
-
-void LockWindowForPrint(ControlAccess& controls) { SetLocked(controls, true); }
-
-void UnlockWindowAfterPrint(ControlAccess& controls) { SetLocked(controls, false); }
+void UnlockWindowAfterPrint(ControlAccess& controls) {
+  EnableMenuBar(controls, true);
+  for (ControlId id : ControlLockSet()) controls.Enable(id, true);
+}
 
 }  // namespace corvanta
