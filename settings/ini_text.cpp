@@ -37,13 +37,6 @@ std::string_view Trim(std::string_view s) {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
-}
-
 std::size_t ContentStart(std::string_view text) {
   return text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
 }
@@ -93,7 +86,7 @@ Position Locate(std::string_view text, std::string_view section, std::string_vie
     pos = line.next;
     Entry e = Classify(TextOf(text, line));
     if (!at.sectionLine) {
-      if (e.kind == LineKind::kSection && SameName(e.name, section)) {
+      if (e.kind == LineKind::kSection && SameProfileName(e.name, section)) {
         at.sectionLine = line;
         at.lastContentLine = line;
       }
@@ -102,7 +95,7 @@ Position Locate(std::string_view text, std::string_view section, std::string_vie
     if (e.kind == LineKind::kSection) break;
     if (e.kind == LineKind::kBlank) continue;
     at.lastContentLine = line;
-    if (SameName(e.name, key)) {
+    if (SameProfileName(e.name, key)) {
       at.keyLine = line;
       break;
     }
@@ -140,6 +133,13 @@ std::string KeptLines(std::string_view text, bool keepLeading, Keep keep) {
 
 }  // namespace
 
+bool SameProfileName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  return true;
+}
+
 std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
                                                           std::string_view section,
                                                           const std::vector<std::string>& keys) {
@@ -152,7 +152,7 @@ std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
     pos = line.next;
     const Entry e = Classify(TextOf(text, line));
     if (!inSection) {
-      inSection = e.kind == LineKind::kSection && SameName(e.name, section);
+      inSection = e.kind == LineKind::kSection && SameProfileName(e.name, section);
       continue;
     }
     if (e.kind == LineKind::kSection) break;
@@ -160,7 +160,7 @@ std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
     // A key's first line decides, as in Locate: later lines of the same
     // name are never read.
     for (std::size_t i = 0; i < keys.size(); ++i) {
-      if (seen[i] || !SameName(e.name, keys[i])) continue;
+      if (seen[i] || !SameProfileName(e.name, keys[i])) continue;
       seen[i] = true;
       --unseen;
       if (!e.value) continue;
@@ -185,7 +185,7 @@ std::vector<std::string> ProfileSectionNames(std::string_view text) {
 
 std::string WithoutProfileSection(std::string_view text, std::string_view section) {
   return KeptLines(text, true,
-                   [section](std::string_view name) { return !SameName(name, section); });
+                   [section](std::string_view name) { return !SameProfileName(name, section); });
 }
 
 std::string WithProfileValue(std::string_view text, std::string_view section, std::string_view key,
@@ -230,9 +230,7 @@ std::string WithEntries(std::string_view text, std::string_view section,
 
 // The sections a start reads: the settings and the machines.
 bool ReadByTheProgram(std::string_view section) {
-  return SameName(section, kSettingsSection) ||
-         (section.size() >= kMachineSectionPrefix.size() &&
-          SameName(section.substr(0, kMachineSectionPrefix.size()), kMachineSectionPrefix));
+  return SameProfileName(section, kSettingsSection) || IsMachineSection(section);
 }
 
 }  // namespace

@@ -22,6 +22,10 @@ std::vector<std::optional<std::string>> FindProfileValues(std::string_view text,
                                                           std::string_view section,
                                                           const std::vector<std::string>& keys);
 
+// Whether two section or key names are the same name: the profile
+// functions compare names without regard to ASCII case.
+bool SameProfileName(std::string_view a, std::string_view b);
+
 // The names of the text's sections in their order, as the file spells them
 // (trimmed), a name that comes twice listed twice; sections without a name
 // are left out, as GetPrivateProfileSectionNamesA leaves them out.

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "settings/gear_stock_text.h"
+#include "settings/ini_text.h"
 #include "settings/job_fields.h"
 #include "settings/settings_location.h"
 
@@ -23,8 +24,6 @@ constexpr std::uintmax_t kMachineSaveRoom = 4096;
 // value stays too long to match a machine rather than being cut into one.
 constexpr std::size_t kCurrentMachineBuffer = kMachineNameMaxLength + 2;
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool IsPrintableAscii(char c) {
@@ -34,10 +33,7 @@ bool IsPrintableAscii(char c) {
 
 // The machine's name when `section` is the section of one.
 std::optional<std::string> MachineNameOfSection(const std::string& section) {
-  if (section.size() < kMachineSectionPrefix.size() ||
-      !SameMachineName(std::string_view(section).substr(0, kMachineSectionPrefix.size()),
-                       kMachineSectionPrefix))
-    return std::nullopt;
+  if (!IsMachineSection(section)) return std::nullopt;
   std::string name = section.substr(kMachineSectionPrefix.size());
   if (!MachineNameProblem(name).empty()) return std::nullopt;
   return name;
@@ -95,11 +91,11 @@ std::string MachineNameProblem(std::string_view name) {
   return {};
 }
 
-bool SameMachineName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
+bool SameMachineName(std::string_view a, std::string_view b) { return SameProfileName(a, b); }
+
+bool IsMachineSection(std::string_view section) {
+  return section.size() >= kMachineSectionPrefix.size() &&
+         SameProfileName(section.substr(0, kMachineSectionPrefix.size()), kMachineSectionPrefix);
 }
 
 bool SameMachineValues(const AppSettings& a, const AppSettings& b) {

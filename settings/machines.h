@@ -36,6 +36,9 @@ std::string MachineNameProblem(std::string_view name);
 // functions compare section names: "Mill 2" and "MILL 2" are one machine.
 bool SameMachineName(std::string_view a, std::string_view b);
 
+// Whether `section` is a machine's section by its name's prefix.
+bool IsMachineSection(std::string_view section);
+
 // Whether the values of a machine and the window's are the same: the three
 // field texts exactly, the gear stocks cell by cell (GearStockCellText), so
 // that a short saved text equals the 154 cells made from it.
