@@ -15,11 +15,6 @@ std::string AddedText(const std::vector<std::uint32_t>& added) {
   return text;
 }
 
-void AppendLine(std::string& text, const std::array<std::string, kAdviceColumnCount>& cells) {
-  for (std::size_t k = 0; k < cells.size(); ++k) text += (k > 0 ? "\t" : "") + cells[k];
-  text += "\r\n";
-}
-
 }  // namespace
 
 const std::array<std::string, kAdviceColumnCount>& AdviceColumnTitles() {
@@ -79,11 +74,7 @@ std::vector<std::size_t> SortedAdviceOrder(const std::vector<AdviceListRow>& row
 
 std::string AdviceTabText(const std::vector<AdviceListRow>& rows,
                           const std::vector<std::size_t>& order) {
-  std::string text;
-  AppendLine(text, AdviceColumnTitles());
-  for (const std::size_t k : order)
-    if (k < rows.size()) AppendLine(text, rows[k].cells);
-  return text;
+  return TabText(AdviceColumnTitles(), rows, order);
 }
 
 }  // namespace corvanta

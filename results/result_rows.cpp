@@ -1,5 +1,7 @@
 #include "results/result_rows.h"
 
+#include <algorithm>
+
 #include "numeric/number_text.h"
 #include "search/train_ratio.h"
 
@@ -26,17 +28,6 @@ std::string Between(const std::string& line, const std::string& before,
 std::string TrainText(const std::array<std::string, 4>& cells) {
   return cells[0] + " x " + cells[1] + " / " + cells[2] + " x " + cells[3];
 }
-
-void AppendLine(std::string& text, const std::string* cells, std::size_t count, char separator,
-                std::string (*cell)(const std::string&)) {
-  for (std::size_t k = 0; k < count; ++k) {
-    if (k > 0) text += separator;
-    text += cell(cells[k]);
-  }
-  text += "\r\n";
-}
-
-std::string AsItIs(const std::string& text) { return text; }
 
 }  // namespace
 
@@ -108,12 +99,7 @@ std::vector<std::size_t> SortedRowOrder(const std::vector<ResultRow>& rows, Resu
 
 std::string ResultsTabText(const std::vector<ResultRow>& rows,
                            const std::vector<std::size_t>& order) {
-  std::string text;
-  AppendLine(text, ResultColumnTitles().data(), kResultColumnCount, '\t', AsItIs);
-  for (const std::size_t k : order) {
-    if (k < rows.size()) AppendLine(text, rows[k].cells.data(), kResultColumnCount, '\t', AsItIs);
-  }
-  return text;
+  return TabText(ResultColumnTitles(), rows, order);
 }
 
 std::string CsvField(const std::string& text) {
@@ -133,7 +119,8 @@ std::string ResultsCsv(const std::vector<ResultRow>& rows) {
     std::copy(row.cells.begin(), row.cells.end(), cells.begin());
     cells[kResultColumnCount] = row.storedFeedError;
     cells[kResultColumnCount + 1] = row.storedC;
-    AppendLine(text, cells.data(), cells.size(), ',', CsvField);
+    for (std::size_t k = 0; k < cells.size(); ++k) text += (k > 0 ? "," : "") + CsvField(cells[k]);
+    text += "\r\n";
   }
   return text;
 }

@@ -68,6 +68,23 @@ const Decimal100& ResultSortKey(const ResultRow& row, ResultColumn column);
 std::vector<std::size_t> SortedRowOrder(const std::vector<ResultRow>& rows, ResultColumn column,
                                         bool descending);
 
+// The copy text of a list page: `heads`, then the cells of rows[order[0]],
+// rows[order[1]], ... (positions past the rows are passed over), one line
+// each, cells apart by tabs, lines ended with CR LF.
+template <typename Row, std::size_t N>
+std::string TabText(const std::array<std::string, N>& heads, const std::vector<Row>& rows,
+                    const std::vector<std::size_t>& order) {
+  std::string text;
+  const auto append = [&text](const std::array<std::string, N>& cells) {
+    for (std::size_t k = 0; k < N; ++k) text += (k > 0 ? "\t" : "") + cells[k];
+    text += "\r\n";
+  };
+  append(heads);
+  for (const std::size_t k : order)
+    if (k < rows.size()) append(rows[k].cells);
+  return text;
+}
+
 // The order of a list's rows for a click on a column head, for any list of
 // rows: positions 0 to count - 1 by `rank` (the Solve's order), reversed
 // when `byRankOnly` and `descending`; otherwise then stably by `before`,
